@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers the dialogs' design functions share: the fonts the designs name, the fixed
+// dialog border, and centring on the screen.
+
+#include <QFont>
+#include <QString>
+
+class QWidget;
+
+// A font of the named family with the given character height in pixels. Qt is asked for
+// the family with a sans-serif style hint, so fontconfig substitutes a similar face where
+// the family itself is missing.
+QFont DesignFont(const QString& family, int pixelHeight, bool bold = false);
+
+// A fixed-size dialog window of the given client size: title bar with a close box, no
+// minimise or maximise.
+void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
+
+// left = (screen width - window width) div 2, top likewise, on the primary screen.
+void CentreOnScreen(QWidget& window);
+
+// Texts of the program write line breaks as CR LF; labels show them as one break each.
+QString DisplayLineBreaks(const QString& text);
