@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QString>
 
+class QColor;
+class QLabel;
+class QRect;
 class QWidget;
 
 // A font of the named family with the given character height in pixels. Qt is asked for
@@ -21,3 +24,12 @@ void CentreOnScreen(QWidget& window);
 
 // Texts of the program write line breaks as CR LF; labels show them as one break each.
 QString DisplayLineBreaks(const QString& text);
+
+// A label placed at its design position, top-left aligned, showing its text as plain text.
+QLabel* NewLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry);
+
+// Fills the widget's background with the colour.
+void SetBackground(QWidget& widget, const QColor& colour);
+
+// Draws the widget's text in the colour.
+void SetTextColour(QWidget& widget, const QColor& colour);

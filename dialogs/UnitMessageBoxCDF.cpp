@@ -32,14 +32,6 @@ QWidget* MainWindow()
     return nullptr;
 }
 
-void FillBackground(QWidget& widget, const QColor& colour)
-{
-    QPalette palette = widget.palette();
-    palette.setColor(QPalette::Window, colour);
-    widget.setPalette(palette);
-    widget.setAutoFillBackground(true);
-}
-
 } // namespace
 
 TMessageBoxCDF::TMessageBoxCDF(QWidget* owner)
@@ -68,7 +60,7 @@ void TMessageBoxCDF::BuildDesign()
     Label1->setTextFormat(Qt::PlainText);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(false);
-    FillBackground(*Label1, kInactiveCaptionTextColour);
+    SetBackground(*Label1, kInactiveCaptionTextColour);
 
     lblMessage = new QLabel(this);
     lblMessage->setObjectName("lblMessage");
@@ -76,7 +68,7 @@ void TMessageBoxCDF::BuildDesign()
     lblMessage->setTextFormat(Qt::PlainText);
     lblMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblMessage->setWordWrap(true);
-    FillBackground(*lblMessage, kInactiveCaptionTextColour);
+    SetBackground(*lblMessage, kInactiveCaptionTextColour);
 
     OKBtn = new QPushButton("OK", this);
     OKBtn->setObjectName("OKBtn");
@@ -117,6 +109,16 @@ bool ConfirmYesNo(const QString& question)
     RecordShownMessage(kConfirmCaption, question);
     ExecModal(dialog);
     return dialog.clickedButton() == yes;
+}
+
+void ShowMessage(const QString& text)
+{
+    const QString caption = QGuiApplication::applicationDisplayName();
+    QMessageBox dialog(QMessageBox::NoIcon, caption, DisplayLineBreaks(text), QMessageBox::Ok, MainWindow());
+    dialog.setObjectName("ShowMessage");
+    dialog.setTextFormat(Qt::PlainText);
+    RecordShownMessage(caption, text);
+    ExecModal(dialog);
 }
 
 void DestroyHeldMessageBox()

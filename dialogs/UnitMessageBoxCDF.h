@@ -32,6 +32,9 @@ void ShowProblem(const QString& title, const QString& text);
 // any other way (Esc, the close box) counts as No.
 bool ConfirmYesNo(const QString& question);
 
+// The platform's plain message box: the text, the program's title as caption, and OK.
+void ShowMessage(const QString& text);
+
 // The caption of the question box.
 inline constexpr const char* kConfirmCaption = "Confirm";
 
