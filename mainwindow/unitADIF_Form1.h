@@ -1,0 +1,224 @@
+#pragma once
+// The main window: every component of its design as a public pointer named as in the form,
+// the window's state, the operations every subsystem shares, and the event handlers. The
+// handlers of each subsystem are declared in that subsystem's section below and written in
+// that subsystem's folder; the design itself is built by unitADIF_Form1_design.cpp.
+
+#include "platform/TColor.h"
+// The source view's encoding type comes with the grid stand-ins.
+#if __has_include("platform/TextEncoding.h")
+#include "platform/TextEncoding.h"
+#define COLVANE_HAVE_TEXT_ENCODING 1
+#endif
+
+#include <QMainWindow>
+#include <QString>
+#include <memory>
+
+class QAction;
+class QCloseEvent;
+class QFileDialog;
+class QFontDialog;
+class QKeyEvent;
+class QLabel;
+class QMenu;
+class QMenuBar;
+class QPainter;
+class QRect;
+class QShowEvent;
+class QTextEdit;
+class QToolBar;
+class QToolButton;
+
+class TCommaFile;
+class TImage;
+class TImageList;
+class TPanel;
+class TShape;
+class TSourceView;
+class TStatusBar;
+class TStringGrid;
+
+// The change light's two colours (red in the lowest byte).
+inline constexpr TColor kLightGreen = 0x8000;
+inline constexpr TColor kLightYellow = 0xFFFF;
+
+// The text of the status bar's notice panel (panel 2), shown from start-up and after each load.
+inline const char* const kNoticeText = "Saving writes a new file; the original is never changed.";
+
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // ---- Components (created by CreateDesign) ----
+    QWidget* ClientArea = nullptr;  // the client area; every control below lies on it
+
+    QToolBar* ToolBar1 = nullptr;
+    TImageList* ImageList1 = nullptr;
+    QToolButton* ToolButton1 = nullptr;  // open
+    QToolButton* ToolButton2 = nullptr;  // save
+    QToolButton* ToolButton3 = nullptr;  // search
+    QToolButton* ToolButton4 = nullptr;  // row same as selected
+    QToolButton* ToolButton5 = nullptr;  // add column
+    QToolButton* ToolButton6 = nullptr;  // clear column
+    QToolButton* ToolButton7 = nullptr;  // add row
+    QToolButton* ToolButton8 = nullptr;  // row same as previous
+    QToolButton* ToolButton9 = nullptr;  // new project
+    QToolButton* ToolButton10 = nullptr; // fill column
+
+    TStringGrid* StringGrid1 = nullptr;
+    QTextEdit* RichEdit1 = nullptr;    // summary box
+    TSourceView* RichEdit2 = nullptr;  // source view
+    TPanel* Panel1 = nullptr;          // progress panel
+    TShape* Shape1 = nullptr;          // change light
+    TShape* Shape2 = nullptr;
+    TShape* Shape3 = nullptr;
+    TShape* Shape4 = nullptr;
+    TShape* Shape5 = nullptr;
+    TShape* Shape6 = nullptr;
+    TShape* Shape7 = nullptr;
+    TStatusBar* StatusBar2 = nullptr;  // panels 0 (current cell), 1 (file size), 2 (notice)
+    TImage* Image1 = nullptr;          // background picture
+    QLabel* Label1 = nullptr;          // title
+    QLabel* Label3 = nullptr;          // hidden anchor of the change-light row
+
+    // Main menu. Top-level items are menus; their menuAction() is the item itself.
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* File1 = nullptr;
+    QAction* Open1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Save1 = nullptr;
+    QAction* CloseCurrent1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Layout1 = nullptr;
+    QAction* AddColumn1 = nullptr;
+    QAction* ClearColumn1 = nullptr;
+    QAction* FillExistingColumnwithValues1 = nullptr;
+    QAction* N2 = nullptr;
+    QAction* AddRowSameAsPrevious1 = nullptr;
+    QAction* AddRowSameasSelected1 = nullptr;
+    QAction* AddRow1 = nullptr;
+    QAction* N3 = nullptr;
+    QAction* Search1 = nullptr;
+    QMenu* Format1 = nullptr;
+    QAction* Font1 = nullptr;
+    QMenu* Import1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* About1 = nullptr;
+    QAction* N1 = nullptr;
+
+    // Dialogs of the form; shown through ExecModal.
+    QFileDialog* OpenDialog1 = nullptr;
+    QFileDialog* SaveDialog1 = nullptr;
+    QFontDialog* FontDialog1 = nullptr;
+
+    // ---- State ----
+    std::unique_ptr<TCommaFile> CommaFile;  // the window's engine object
+    bool FileOpen = false;   // a table is shown in the grid
+    bool Modified = false;   // the grid changed since it was loaded, created or exported
+    bool Saving = false;     // an export is being written
+#ifdef COLVANE_HAVE_TEXT_ENCODING
+    TextEncoding FileEncoding = TextEncoding::Utf8;  // how the shown file's bytes are decoded
+#endif
+
+    // ---- Shared operations ----
+    void MarkModified();
+    // colour 0 keeps the light's colour; callers pass 0, kLightGreen or kLightYellow.
+    void SetChangeLight(bool visible, TColor colour);
+    void ShowProgress(const QString& text);
+    // cursor: the screen cursor in effect at the call (ScreenCursor()).
+    void BeginBusy(int cursor);
+    void EndBusy();
+    void EnableEditTools(bool enabled);
+    void EnableMenus(bool enabled);
+    bool HasEnoughMemory();
+
+    // ---- Window events (main window) ----
+    void FormCreate();
+    void FormActivate();
+    void FormResize();
+    // key: the virtual-key code (F9 = 120).
+    void FormKeyUp(int key, Qt::KeyboardModifiers shift);
+    void About1Click();
+    // Called by the Find dialog each time the focus moves from it to this window (also when
+    // it closes): runs the activation checks again.
+    void FindDialogActivatedMainWindow();
+
+    // ==== Opening files ====
+    void Open1Click();
+    void ToolButton1Click();
+    void OpenFromDialog();
+    bool LoadFileIntoGrid(const QString& path);
+    void PrepareTableView();
+    void StringGrid1DrawCell(QPainter& canvas, int col, int row, const QRect& rect);
+    // ==== end Opening files ====
+
+    // ==== Cell editing ====
+    void StringGrid1Click();
+    void StringGrid1KeyDown(int& key, Qt::KeyboardModifiers shift);
+    void StringGrid1GetEditText(int col, int row, QString& value);
+    void StringGrid1SetEditText(int col, int row, const QString& value);
+    // ==== end Cell editing ====
+
+    // ==== Columns ====
+    void ToolButton5Click();
+    void AddColumn1Click();
+    void ToolButton6Click();
+    void ClearColumn1Click();
+    void ToolButton10Click();
+    void FillExistingColumnwithValues1Click();
+    // ==== end Columns ====
+
+    // ==== Rows ====
+    void ToolButton7Click();
+    void AddRow1Click();
+    void ToolButton8Click();
+    void AddRowSameAsPrevious1Click();
+    void ToolButton4Click();
+    void AddRowSameasSelected1Click();
+    // ==== end Rows ====
+
+    // ==== Font ====
+    void Font1Click();
+    // ==== end Font ====
+
+    // ==== Export ====
+    void ToolButton2Click();
+    void Save1Click();
+    bool SaveToNewFile();
+    // ==== end Export ====
+
+    // ==== New project and closing ====
+    void ToolButton9Click();
+    void New1Click();
+    void CloseCurrent1Click();
+    void Exit1Click();
+    void FormCloseQuery(bool& canClose);
+    void FormClose();
+    // ==== end New project and closing ====
+
+    // ==== Search ====
+    void ToolButton3Click();
+    void Search1Click();
+    // ==== end Search ====
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateDesign();
+    void ConnectHandlers();
+    void AlignToolBar();
+    bool RunStartupChecks();
+    bool ControlHasFocus() const;
+
+    bool activatedOnce_ = false;
+    int busyDepth_ = 0;
+    int cursorBeforeBusy_ = 0;
+};
