@@ -189,6 +189,10 @@ public:
     void ToolButton2Click();
     void Save1Click();
     bool SaveToNewFile();
+    // The writers; each answers true when the file was written.
+    bool WriteCommaExport(const QString& name);
+    bool WriteHtmlExport(const QString& name);
+    bool WriteXmlExport(const QString& name);
     // ==== end Export ====
 
     // ==== New project and closing ====

@@ -1,0 +1,15 @@
+// Built once the engine and the grid are part of the tree.
+#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
+#include "export/ExportWriting.h"
+#include "export/GridCells.h"
+#include "mainwindow/unitADIF_Form1.h"
+
+// The grid as an HTML page, in the encoding of the window's file.
+bool TForm1::WriteHtmlExport(const QString& name)
+{
+    return WriteDocumentExport(
+        *this, name, [this] { return BuildHtmlText(GridCells(*StringGrid1), ExportEncodingOf(FileEncoding)); },
+        "SaveHTMLFile");
+}
+
+#endif
