@@ -13,12 +13,13 @@
 
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
+#include <string>
 #include <memory>
 
 class QAction;
-class QCloseEvent;
 class QFileDialog;
-class QFontDialog;
+class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -31,6 +32,9 @@ class QToolBar;
 class QToolButton;
 
 class TCommaFile;
+class TFontDialog;
+class TOpenDialog;
+class TableSnapshot;
 class TImage;
 class TImageList;
 class TPanel;
@@ -111,9 +115,9 @@ public:
     QAction* N1 = nullptr;
 
     // Dialogs of the form; shown through ExecModal.
-    QFileDialog* OpenDialog1 = nullptr;
+    TOpenDialog* OpenDialog1 = nullptr;
     QFileDialog* SaveDialog1 = nullptr;
-    QFontDialog* FontDialog1 = nullptr;
+    TFontDialog* FontDialog1 = nullptr;
 
     // ---- State ----
     std::unique_ptr<TCommaFile> CommaFile;  // the window's engine object
@@ -154,6 +158,19 @@ public:
     bool LoadFileIntoGrid(const QString& path);
     void PrepareTableView();
     void StringGrid1DrawCell(QPainter& canvas, int col, int row, const QRect& rect);
+    // Grid rows 1 to this one keep the grid's own drawing (a new project sets it to 2).
+    int DrawRowThreshold = 0;
+    QString ChooseFileToOpen();
+    void ShowSource();
+    void ShowFault();
+    void ShowOpenOutcome(const QString& path);
+    void FillGrid(bool labelsInFile, int widthFactor);
+    void GenerateHeaderRow();
+    void SetColumnWidths(const TableSnapshot& table, int firstRow, int widthFactor);
+    void ShowSummary();
+    // A cell's text between the engine's bytes and the grid, in the shown file's encoding.
+    QString DecodeCell(const std::string& bytes) const;
+    std::string EncodeCell(const QString& text) const;
     // ==== end Opening files ====
 
     // ==== Cell editing ====
@@ -161,6 +178,9 @@ public:
     void StringGrid1KeyDown(int& key, Qt::KeyboardModifiers shift);
     void StringGrid1GetEditText(int col, int row, QString& value);
     void StringGrid1SetEditText(int col, int row, const QString& value);
+    // The text the cell editor last loaded from a cell.
+    QString EditorStartText;
+    bool RewritingCell = false;
     // ==== end Cell editing ====
 
     // ==== Columns ====
@@ -170,6 +190,11 @@ public:
     void ClearColumn1Click();
     void ToolButton10Click();
     void FillExistingColumnwithValues1Click();
+    int FindColumnByLabel(const QString& label);
+    bool AddColumnFromDialog();
+    void AppendColumn(const QString& name, const QString& prefill);
+    QStringList HeaderLabels() const;
+    void FillColumn(int c, const QString& value);
     // ==== end Columns ====
 
     // ==== Rows ====
@@ -179,6 +204,8 @@ public:
     void AddRowSameAsPrevious1Click();
     void ToolButton4Click();
     void AddRowSameasSelected1Click();
+    bool RowLimitAllowsAdd(const QString& refusal);
+    void AppendRow(int templateRow, int sourceRow);
     // ==== end Rows ====
 
     // ==== Font ====

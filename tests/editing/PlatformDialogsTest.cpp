@@ -1,8 +1,7 @@
-// The open and font dialogs and the key table, as the window's handlers use them.
+// The open and font dialogs, as the window's handlers use them.
 #include "platform/ModalSeam.h"
 #include "platform/TFontDialog.h"
 #include "platform/TOpenDialog.h"
-#include "platform/VirtualKeys.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -136,31 +135,3 @@ TEST(FontDialog, PixelHeightRoundsLikeACharacterHeight)
     EXPECT_EQ(TFontDialog::PixelHeight(QFont("Sans", 8), 96), -11);
     EXPECT_EQ(TFontDialog::PixelHeight(QFont("Sans", 11), 96), -15);
 }
-
-struct KeyCase {
-    int qtKey;
-    Qt::KeyboardModifiers modifiers;
-    int code;
-};
-
-class KeyTable : public ::testing::TestWithParam<KeyCase> {};
-
-TEST_P(KeyTable, GivesTheVirtualKeyCode)
-{
-    EXPECT_EQ(VirtualKeyCode(GetParam().qtKey, GetParam().modifiers), GetParam().code);
-}
-
-INSTANTIATE_TEST_SUITE_P(Keys, KeyTable,
-    ::testing::Values(KeyCase{Qt::Key_Escape, {}, 27}, KeyCase{Qt::Key_PageUp, {}, 33},
-                      KeyCase{Qt::Key_Down, {}, 40}, KeyCase{Qt::Key_Home, {}, 36},
-                      KeyCase{Qt::Key_F1, {}, 112}, KeyCase{Qt::Key_F24, {}, 135},
-                      KeyCase{Qt::Key_Print, {}, 44}, KeyCase{Qt::Key_Help, {}, 47},
-                      KeyCase{Qt::Key_Super_R, {}, 92}, KeyCase{Qt::Key_NumLock, {}, 144},
-                      KeyCase{Qt::Key_Tab, {}, 9}, KeyCase{Qt::Key_Backtab, Qt::ShiftModifier, 9},
-                      KeyCase{Qt::Key_Shift, Qt::ShiftModifier, 16},
-                      KeyCase{Qt::Key_Control, Qt::ControlModifier, 17},
-                      KeyCase{Qt::Key_Alt, Qt::AltModifier, 18},
-                      KeyCase{Qt::Key_C, Qt::ControlModifier, 'C'},
-                      KeyCase{Qt::Key_Return, {}, 13}, KeyCase{Qt::Key_Delete, {}, 46},
-                      KeyCase{Qt::Key_7, Qt::KeypadModifier, 103},
-                      KeyCase{Qt::Key_Exclam, Qt::ShiftModifier, 0}));
