@@ -8,6 +8,9 @@
 QFont DesignFont(const QString& family, int pixelHeight, bool bold)
 {
     QFont font(family);
+    // Where the family is missing, prefer the metric-compatible Liberation face over the
+    // wider default sans-serif, so texts fit the design's sizes.
+    font.setFamilies({family, "Liberation Sans"});
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelHeight);
     font.setBold(bold);
@@ -19,6 +22,8 @@ void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight)
     window.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     window.setFixedSize(clientWidth, clientHeight);
+    // The design's default font: MS Sans Serif with an 11-pixel character height.
+    window.setFont(DesignFont("MS Sans Serif", 11));
 }
 
 void CentreOnScreen(QWidget& window)

@@ -15,8 +15,8 @@ class QWidget;
 // the family itself is missing.
 QFont DesignFont(const QString& family, int pixelHeight, bool bold = false);
 
-// A fixed-size dialog window of the given client size: title bar with a close box, no
-// minimise or maximise.
+// A fixed-size dialog window of the given client size in the design's default font: title
+// bar with a close box, no minimise or maximise.
 void SetDialogBorder(QWidget& window, int clientWidth, int clientHeight);
 
 // left = (screen width - window width) div 2, top likewise, on the primary screen.

@@ -7,10 +7,12 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -111,6 +113,53 @@ TEST_F(MessageBoxTest, ClosingTheBoxOtherwiseAlsoEndsIt)
     }
     EXPECT_TRUE(shown.isNull());
     EXPECT_EQ(ShownMessages().back().title, "Warning");
+}
+
+TEST_F(MessageBoxTest, TheBoxBelongsToTheMainWindow)
+{
+    QMainWindow window;
+    QWidget* owner = nullptr;
+    {
+        ScopedModalHandler answer([&](QDialog& d) {
+            owner = d.parentWidget();
+            d.findChild<QPushButton*>("OKBtn")->click();
+            return d.result();
+        });
+        ShowProblem("Problem", "owned");
+    }
+    EXPECT_EQ(owner, &window);
+}
+
+TEST_F(MessageBoxTest, ABoxLeftByAFailedShowIsReusedAndCanBeDestroyed)
+{
+    std::vector<QPointer<QDialog>> shown;
+    {
+        ScopedModalHandler answer([&](QDialog& d) -> int {
+            shown.push_back(&d);
+            if (shown.size() == 1)
+                throw std::runtime_error("cannot show");
+            EXPECT_EQ(static_cast<TMessageBoxCDF&>(d).Label1->text(), "Second");
+            d.findChild<QPushButton*>("OKBtn")->click();
+            return d.result();
+        });
+        ShowProblem("First", "fails");  // the failure is swallowed
+        ASSERT_FALSE(shown[0].isNull()) << "the box stays held";
+        ShowProblem("Second", "reuses the box");
+    }
+    ASSERT_EQ(shown.size(), 2u);
+    EXPECT_EQ(shown[0], shown[1]);
+    EXPECT_TRUE(shown[1].isNull());
+
+    {
+        ScopedModalHandler fail([&](QDialog& d) -> int {
+            shown.push_back(&d);
+            throw std::runtime_error("cannot show");
+        });
+        ShowProblem("Third", "held again");
+    }
+    ASSERT_FALSE(shown.back().isNull());
+    DestroyHeldMessageBox();
+    EXPECT_TRUE(shown.back().isNull());
 }
 
 enum class Answer { Yes, No, Escape, CloseBox, NothingPressed };
