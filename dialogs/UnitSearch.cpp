@@ -3,6 +3,7 @@
 
 #include "dialogs/FindInGrid.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -99,18 +100,43 @@ void TOKHelpRightDlg::FormClose()
     }
 }
 
+bool TOKHelpRightDlg::OwnerIsActive() const
+{
+    return parentWidget() && QApplication::activeWindow() == parentWidget()->window();
+}
+
+void TOKHelpRightDlg::HandFocusBack()
+{
+    focusHandedBack_ = true;
+    if (FocusBackToOwner)
+        FocusBackToOwner();
+}
+
 void TOKHelpRightDlg::changeEvent(QEvent* event)
 {
     TOKRightDlg::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+    if (event->type() != QEvent::ActivationChange)
+        return;
+    if (isActiveWindow()) {
+        focusHandedBack_ = false;
         FormActivate();
+    } else if (OwnerIsActive()) {
+        HandFocusBack();
+    }
 }
 
+// Closing hands the focus back to the owner; when the window system has not already done
+// so while the dialog hid, the owner is told here, once.
 void TOKHelpRightDlg::closeEvent(QCloseEvent* event)
 {
+    const bool wasActive = isActiveWindow();
+    focusHandedBack_ = false;
     TOKRightDlg::closeEvent(event);
-    if (event->isAccepted())
-        FormClose();
+    if (!event->isAccepted())
+        return;
+    FormClose();
+    if (wasActive && !focusHandedBack_)
+        HandFocusBack();
 }
 
 // Enter in the search box searches, and the key goes on to the box as usual.

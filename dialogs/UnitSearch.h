@@ -4,6 +4,8 @@
 
 #include "dialogs/OKCANCL2.h"
 
+#include <functional>
+
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -31,6 +33,9 @@ public:
     QPushButton* Button1 = nullptr;
     QLabel* Label2 = nullptr;
 
+    // Run each time the focus moves from this dialog to its owner window, also when it closes.
+    std::function<void()> FocusBackToOwner;
+
     void FormCreate();
     void FormActivate();
     void OKBtnClick();
@@ -48,6 +53,10 @@ private:
     void ConnectHandlers();
     // True when the trimmed search text is not empty.
     bool HasSearchText() const;
+    bool OwnerIsActive() const;
+    void HandFocusBack();
+
+    bool focusHandedBack_ = false;
 };
 
 // Stores the callback for every Find dialog; the dialog argument is not used.

@@ -134,3 +134,21 @@ TEST_F(FindDialogTest, WithoutACallbackSearchingIsHarmless)
 }
 
 } // namespace
+
+namespace {
+
+TEST(FindDialogFocusTest, ClosingTheActiveDialogHandsTheFocusBackOnce)
+{
+    QWidget owner;
+    owner.show();
+    TOKHelpRightDlg dialog(&owner);
+    int handedBack = 0;
+    dialog.FocusBackToOwner = [&] { ++handedBack; };
+    dialog.show();
+    dialog.activateWindow();
+    QApplication::setActiveWindow(&dialog);
+    dialog.close();
+    EXPECT_EQ(handedBack, 1);
+}
+
+} // namespace
