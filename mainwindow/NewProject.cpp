@@ -9,6 +9,7 @@
 #include "engine/TCommaFile.h"
 #include "mainwindow/TextToIntOrZero.h"
 #include "platform/TImage.h"
+#include "platform/ModalSeam.h"
 #include "platform/TInputBox.h"
 #include "platform/TPanel.h"
 #include "platform/TShape.h"
@@ -17,6 +18,7 @@
 
 #include <QLabel>
 #include <QTextEdit>
+#include <QToolButton>
 #include <QTreeWidget>
 
 namespace {
