@@ -3,9 +3,7 @@
 // deciding whether to ask on closing lets the dialog close.
 #include "editing/UnitChangeColumnNames.h"
 
-#include "platform/ModalSeam.h"
-
-#include <QMessageBox>
+#include "dialogs/UnitMessageBoxCDF.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
@@ -18,14 +16,6 @@
 namespace {
 
 const QString kUnappliedTextQuestion = "Text has been typed, but not applied.  Exit anyway?";
-
-// Until the shared message box is merged: the same Yes/No question through the modal seam.
-bool AskYesNo(const QString& question)
-{
-    RecordShownMessage(QString(), question);
-    QMessageBox box(QMessageBox::Question, QString(), question, QMessageBox::Yes | QMessageBox::No);
-    return ExecModal(box) == QMessageBox::Yes;
-}
 
 bool IsEnterKey(int key)
 {
@@ -142,7 +132,7 @@ bool TOKRightDlg2::FormCloseQuery()
 {
     try {
         if (!Edit1->text().isEmpty() && !ChangeApplied)
-            return AskYesNo(kUnappliedTextQuestion);
+            return ConfirmYesNo(kUnappliedTextQuestion);
     } catch (...) {
     }
     return true;

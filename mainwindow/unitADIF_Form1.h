@@ -229,11 +229,28 @@ public:
     void Exit1Click();
     void FormCloseQuery(bool& canClose);
     void FormClose();
+    // Builds the new project, asking for the number of columns.
+    void NewProject();
+    void ShowNewFileState();
+    // Resets the window's state when the current table is closed.
+    void CloseSession();
+    // Empties every cell, header row and record-number column included; the counts stay.
+    void ClearGridCells();
+    void HideTableView();
+    void ClearStatusPanels();
     // ==== end New project and closing ====
 
     // ==== Search ====
     void ToolButton3Click();
     void Search1Click();
+    // The Find dialog's request: scans the grid from the search position (see
+    // dialogs/FindInGrid.h); an empty text means the dialog is closing.
+    void FindInGrid(const QString& text, int findNext, int caseSensitive, int wholeWords);
+    // The open Find dialog, owned by this window, or null.
+    class TOKHelpRightDlg* FindDialog = nullptr;
+    // Where the last search stopped.
+    int SearchRow = 0;
+    int SearchCol = 0;
     // ==== end Search ====
 
 protected:
