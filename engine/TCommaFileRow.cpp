@@ -1,0 +1,3 @@
+#include "engine/TCommaFileRow.h"
+
+TCommaFileRow::TCommaFileRow() : Columns(std::make_unique<TCommaFileColumns>()) {}
