@@ -1,0 +1,66 @@
+#pragma once
+// The cell store of TStringGrid. Cells of an attached table snapshot are read from the
+// snapshot itself; cells written through Set are kept in an overlay: one hash table of
+// (row, column) -> stretch of a single UTF-16 arena, so no cell is a heap object of its own.
+
+#include "platform/TextEncoding.h"
+
+#include <QString>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class TableSnapshot;
+
+class TGridCells {
+public:
+    TGridCells();
+    ~TGridCells();
+
+    int RowCount() const { return rowCount_; }
+    int ColCount() const { return colCount_; }
+    // Shrinking drops the cells beyond the new count, snapshot cells included.
+    void SetRowCount(int count);
+    void SetColCount(int count);
+
+    bool Contains(int col, int row) const;
+    QString Get(int col, int row) const;
+    void Set(int col, int row, const QString& text);
+
+    void Attach(std::shared_ptr<const TableSnapshot> snapshot, int firstRow, int firstCol,
+                TextEncoding encoding);
+
+    std::size_t OverlaySize() const { return used_; }
+
+private:
+    struct Slot {
+        std::uint64_t key;
+        std::uint32_t offset;  // into arena_, in UTF-16 code units
+        std::uint32_t length;
+    };
+    static constexpr std::uint64_t EmptyKey = ~std::uint64_t(0);
+
+    static std::uint64_t KeyOf(int col, int row);
+    std::size_t SlotIndex(std::uint64_t key) const;
+    const Slot* Find(std::uint64_t key) const;
+    void Insert(std::uint64_t key, const QString& text);
+    void Rehash(std::size_t capacity, const std::function<bool(int col, int row)>& keep);
+    void CompactIfWasteful();
+    std::uint32_t Append(const QChar* text, std::uint32_t length);
+
+    int rowCount_ = 0;
+    int colCount_ = 0;
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+    std::vector<char16_t> arena_;
+    std::size_t garbage_ = 0;
+
+    std::shared_ptr<const TableSnapshot> snapshot_;
+    int snapshotFirstRow_ = 0;
+    int snapshotFirstCol_ = 0;
+    int snapshotRowLimit_ = 0;  // grid rows and columns beyond these were dropped by shrinking
+    int snapshotColLimit_ = 0;
+    TextEncoding encoding_ = Utf8;
+};
