@@ -81,7 +81,7 @@ void TSourceView::BuildLineIndex()
     while (nextLf != end || nextCr != end) {
         const char* brk = std::min(nextLf, nextCr);
         const char* after = brk + 1;
-        if (brk == nextCr && after == nextLf)
+        if (brk == nextCr && after < end && *after == '\n')
             ++after;
         longestLine_ = std::max(longestLine_, int(std::min<qsizetype>(brk - lineStart, INT_MAX)));
         lineStarts_.push_back(quint32(after - begin));

@@ -40,6 +40,14 @@ TStringGrid::TStringGrid(QWidget* parent)
     , cells_(std::make_unique<TGridCells>())
     , fixedColor_(0xC0, 0xC0, 0xC0)
 {
+    // The editor comes first: setting the model already reports a current cell change.
+    editor_ = new QLineEdit(viewport());
+    editor_->setObjectName("InplaceEditor");
+    editor_->setFrame(false);
+    editor_->setMaxLength(INT_MAX);
+    editor_->hide();
+    editor_->installEventFilter(this);
+    setFocusProxy(editor_);
     model_ = new TStringGridModel(*cells_, this);
     columnHeader_ = new TGridHeader(Qt::Horizontal, *this);
     rowHeader_ = new TGridHeader(Qt::Vertical, *this);
@@ -57,13 +65,6 @@ TStringGrid::TStringGrid(QWidget* parent)
     columnHeader_->setDefaultSectionSize(defaultColWidth_);
     rowHeader_->setDefaultSectionSize(defaultRowHeight_);
 
-    editor_ = new QLineEdit(viewport());
-    editor_->setObjectName("InplaceEditor");
-    editor_->setFrame(false);
-    editor_->setMaxLength(INT_MAX);
-    editor_->hide();
-    editor_->installEventFilter(this);
-    setFocusProxy(editor_);
     connect(editor_, &QLineEdit::textEdited, this, &TStringGrid::OnEditorTextEdited);
     connect(columnHeader_, &QHeaderView::sectionResized, this,
             [this](int section, int, int newSize) { OnColumnResized(section, newSize); });
@@ -81,7 +82,8 @@ TStringGrid::TStringGrid(QWidget* parent)
 
 TStringGrid::~TStringGrid()
 {
-    // The model refers to the cell store; let it go first.
+    // The model refers to the cell store; let it go first, without raising events.
+    blockSignals(true);
     setModel(nullptr);
     delete model_;
 }
@@ -116,8 +118,8 @@ void TStringGrid::SetRowCount(int count)
     const int before = RowCount();
     if (count == before)
         return;
-    model_->SetRowCount(count);
     rowHeights_.resize(std::size_t(count), defaultRowHeight_);
+    model_->SetRowCount(count);
     if (count > before)
         MarkRowHeightsDirty(before, count - 1);
     EnsureCurrentCell();
@@ -134,8 +136,8 @@ void TStringGrid::SetColCount(int count)
     count = std::max(count, 0);
     if (count == ColCount())
         return;
-    model_->SetColCount(count);
     colWidths_.resize(std::size_t(count), defaultColWidth_);
+    model_->SetColCount(count);
     ApplyColWidths();
     EnsureCurrentCell();
     RepaintSoon();
@@ -194,7 +196,7 @@ void TStringGrid::SetDefaultColWidth(int width)
 
 int TStringGrid::ColWidths(int col) const
 {
-    return col >= 0 && col < ColCount() ? colWidths_[std::size_t(col)] : defaultColWidth_;
+    return col >= 0 && std::size_t(col) < colWidths_.size() ? colWidths_[std::size_t(col)] : defaultColWidth_;
 }
 
 void TStringGrid::SetColWidths(int col, int width)
@@ -220,7 +222,7 @@ void TStringGrid::SetDefaultRowHeight(int height)
 
 int TStringGrid::RowHeights(int row) const
 {
-    return row >= 0 && row < RowCount() ? rowHeights_[std::size_t(row)] : defaultRowHeight_;
+    return row >= 0 && std::size_t(row) < rowHeights_.size() ? rowHeights_[std::size_t(row)] : defaultRowHeight_;
 }
 
 void TStringGrid::SetRowHeights(int row, int height)
@@ -581,7 +583,7 @@ void TStringGrid::ApplyColWidths()
 void TStringGrid::OnColumnResized(int section, int newSize)
 {
     const int col = section + FixedCols();
-    if (!syncingWidths_ && col < ColCount())
+    if (!syncingWidths_ && std::size_t(col) < colWidths_.size())
         colWidths_[std::size_t(col)] = newSize;
     PlaceEditor();
 }
