@@ -70,8 +70,15 @@ TShape* Rectangle(QWidget* parent, const char* name, TColor brush, TColor pen)
 
 } // namespace
 
+// The pictures are linked from a static library: name them so that the linker keeps them.
+static void LoadPictures()
+{
+    Q_INIT_RESOURCE(images);
+}
+
 void TForm1::CreateDesign()
 {
+    LoadPictures();
     setObjectName("Form1");
     resize(630, 492);
     setFont(FormFont("MS Sans Serif", 11, QFont::SansSerif));
