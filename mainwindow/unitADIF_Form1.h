@@ -5,11 +5,7 @@
 // that subsystem's folder; the design itself is built by unitADIF_Form1_design.cpp.
 
 #include "platform/TColor.h"
-// The source view's encoding type comes with the grid stand-ins.
-#if __has_include("platform/TextEncoding.h")
 #include "platform/TextEncoding.h"
-#define COLVANE_HAVE_TEXT_ENCODING 1
-#endif
 
 #include <QMainWindow>
 #include <QString>
@@ -124,9 +120,7 @@ public:
     bool FileOpen = false;   // a table is shown in the grid
     bool Modified = false;   // the grid changed since it was loaded, created or exported
     bool Saving = false;     // an export is being written
-#ifdef COLVANE_HAVE_TEXT_ENCODING
     TextEncoding FileEncoding = TextEncoding::Utf8;  // how the shown file's bytes are decoded
-#endif
 
     // ---- Shared operations ----
     void MarkModified();
@@ -261,7 +255,13 @@ protected:
 
 private:
     void CreateDesign();
+    void CreateToolBar();
+    void CreateMenu();
+    void CreateTableViews();
+    void CreateLightAndFrames();
+    void CreateFormDialogs();
     void ConnectHandlers();
+    void CreateTableViewsHidden();
     void AlignToolBar();
     bool RunStartupChecks();
     bool ControlHasFocus() const;
