@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "export/ExportWriting.h"
 
 #include "dialogs/UnitBetaDialog.h"
@@ -81,4 +80,3 @@ bool WriteDocumentExport(TForm1& form, const QString& name, const std::function<
     }
 }
 
-#endif

@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "export/GridCells.h"
 
 #include "platform/TStringGrid.h"
@@ -24,4 +23,3 @@ QString GridCells::Cells(int col, int row) const
     return grid_.Cells(col, row);
 }
 
-#endif

@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "dialogs/UnitMessageBoxCDF.h"
 #include "engine/TCommaFile.h"
 #include "export/ExportNames.h"
@@ -168,4 +167,3 @@ void TForm1::Save1Click()
     ToolButton2Click();
 }
 
-#endif

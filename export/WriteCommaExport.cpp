@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "engine/TCommaFile.h"
 #include "export/ExportWriting.h"
 #include "export/GridCells.h"
@@ -23,4 +22,3 @@ bool TForm1::WriteCommaExport(const QString& name)
     return SaveExportFile(*CommaFile, false);
 }
 
-#endif

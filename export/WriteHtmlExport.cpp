@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "export/ExportWriting.h"
 #include "export/GridCells.h"
 #include "mainwindow/unitADIF_Form1.h"
@@ -12,4 +11,3 @@ bool TForm1::WriteHtmlExport(const QString& name)
         "SaveHTMLFile");
 }
 
-#endif

@@ -1,5 +1,4 @@
 // Built once the engine and the grid are part of the tree.
-#if __has_include("engine/TCommaFile.h") && __has_include("platform/TStringGrid.h")
 #include "export/ExportWriting.h"
 #include "export/GridCells.h"
 #include "mainwindow/unitADIF_Form1.h"
@@ -10,4 +9,3 @@ bool TForm1::WriteXmlExport(const QString& name)
     return WriteDocumentExport(*this, name, [this] { return BuildXmlText(GridCells(*StringGrid1)); }, "SaveXMLFile");
 }
 
-#endif

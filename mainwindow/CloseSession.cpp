@@ -1,6 +1,4 @@
 // Closing the current table and closing the window.
-#include "mainwindow/SessionGuard.h"
-#ifdef COLVANE_SESSION_HANDLERS
 
 #include "mainwindow/unitADIF_Form1.h"
 
@@ -123,4 +121,3 @@ void TForm1::FormClose()
     }
 }
 
-#endif

@@ -1,6 +1,4 @@
 // Starting a new, empty table with a chosen number of columns.
-#include "mainwindow/SessionGuard.h"
-#ifdef COLVANE_SESSION_HANDLERS
 
 #include "mainwindow/unitADIF_Form1.h"
 
@@ -152,4 +150,3 @@ void TForm1::ShowNewFileState()
     setWindowTitle("[NEW FILE]");
 }
 
-#endif

@@ -1,6 +1,4 @@
 // Opening the Find dialog and the grid scan behind it.
-#include "mainwindow/SessionGuard.h"
-#ifdef COLVANE_SESSION_HANDLERS
 
 #include "mainwindow/unitADIF_Form1.h"
 
@@ -82,4 +80,3 @@ void TForm1::FindInGrid(const QString& text, int findNext, int caseSensitive, in
     }
 }
 
-#endif

@@ -12,7 +12,8 @@
 #include "platform/TStringGrid.h"
 
 #include <QFileDialog>
-#include <QFontDialog>
+#include "platform/TFontDialog.h"
+#include "platform/TOpenDialog.h"
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -271,12 +272,9 @@ void TForm1::CreateMenu()
 
 void TForm1::CreateFormDialogs()
 {
-    OpenDialog1 = Named(new QFileDialog(this), "OpenDialog1");
-    OpenDialog1->setOption(QFileDialog::DontUseNativeDialog);
-    OpenDialog1->setOption(QFileDialog::ReadOnly, false);
-    OpenDialog1->setAcceptMode(QFileDialog::AcceptOpen);
-    OpenDialog1->setFileMode(QFileDialog::ExistingFile);
-    OpenDialog1->setSizeGripEnabled(true);
+    OpenDialog1 = Named(new TOpenDialog(this), "OpenDialog1");
+    OpenDialog1->Options = TOpenDialog::ofHideReadOnly | TOpenDialog::ofFileMustExist
+                           | TOpenDialog::ofEnableSizing;
 
     SaveDialog1 = Named(new QFileDialog(this), "SaveDialog1");
     SaveDialog1->setOption(QFileDialog::DontUseNativeDialog);
@@ -284,10 +282,13 @@ void TForm1::CreateFormDialogs()
     SaveDialog1->setAcceptMode(QFileDialog::AcceptSave);
     SaveDialog1->setFileMode(QFileDialog::AnyFile);
 
-    FontDialog1 = Named(new QFontDialog(this), "FontDialog1");
-    FontDialog1->setOption(QFontDialog::DontUseNativeDialog);
-    FontDialog1->setOption(QFontDialog::ScalableFonts);
-    FontDialog1->setCurrentFont(FormFont("MS Sans Serif", 11, QFont::SansSerif));
+    FontDialog1 = Named(new TFontDialog(this), "FontDialog1");
+    FontDialog1->Options = TFontDialog::fdTrueTypeOnly | TFontDialog::fdEffects
+                           | TFontDialog::fdNoOEMFonts | TFontDialog::fdLimitSize
+                           | TFontDialog::fdApplyButton;
+    FontDialog1->MinFontSize = 14;
+    FontDialog1->MaxFontSize = 7;
+    FontDialog1->Font = FormFont("MS Sans Serif", 11, QFont::SansSerif);
 }
 
 void TForm1::ConnectHandlers()
