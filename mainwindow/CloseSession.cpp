@@ -18,8 +18,6 @@
 
 namespace {
 
-const QString kSaveCurrentQuestion =
-    "Your current data has not been saved by exporting it to a CSV file. \r\n Do you wish to save your data now?";
 const QString kSaveOnExitQuestion =
     "Your data has not been saved by exporting it to a file. \r\n Do you wish to save your data now?";
 

@@ -21,9 +21,6 @@
 
 namespace {
 
-const QString kSaveCurrentQuestion =
-    "Your current data has not been saved by exporting it to a CSV file. \r\n Do you wish to save your data now?";
-
 QString DefaultLabel(int column)
 {
     return "Column:" + QString::number(column);

@@ -27,8 +27,7 @@ void TForm1::Open1Click()
 {
     try {
         if (Shape1->BrushColor() == kLightYellow) {
-            if (ConfirmYesNo("Your current data has not been saved by exporting it to a CSV file. "
-                             "\r\n Do you wish to save your data now?")) {
+            if (ConfirmYesNo(kSaveCurrentQuestion)) {
                 if (!SaveToNewFile())
                     return;
             }

@@ -44,6 +44,10 @@ inline constexpr TColor kLightGreen = 0x8000;
 inline constexpr TColor kLightYellow = 0xFFFF;
 
 // The text of the status bar's notice panel (panel 2), shown from start-up and after each load.
+// The question that opening, a new project and closing the current table ask while the
+// change light is yellow.
+inline const char* const kSaveCurrentQuestion =
+    "Your current data has not been saved by exporting it to a CSV file. \r\n Do you wish to save your data now?";
 inline const char* const kNoticeText = "Saving writes a new file; the original is never changed.";
 
 class TForm1 : public QMainWindow {
