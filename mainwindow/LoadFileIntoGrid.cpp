@@ -61,8 +61,7 @@ void TForm1::FillGrid(bool labelsInFile, int widthFactor)
     StringGrid1->SetColCount(lastCells + 1);
     StringGrid1->AttachSnapshot(table, firstRow, 1, FileEncoding);
     StringGrid1->SetCells(0, 0, "RECORD #");
-    for (int r = 1; r < CommaFile->Rows->Count; ++r)
-        StringGrid1->SetCells(0, r, QString::number(r));
+    StringGrid1->SetRecordNumbers(1, CommaFile->Rows->Count - 1);
     SetColumnWidths(*table, firstRow, widthFactor);
 }
 

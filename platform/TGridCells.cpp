@@ -27,6 +27,7 @@ void TGridCells::SetRowCount(int count)
     count = std::max(count, 0);
     if (count < rowCount_) {
         snapshotRowLimit_ = std::min(snapshotRowLimit_, count);
+        numberedLast_ = std::min(numberedLast_, count - 1);
         Rehash(slots_.size(), [count](int, int row) { return row < count; });
     }
     rowCount_ = count;
@@ -37,6 +38,8 @@ void TGridCells::SetColCount(int count)
     count = std::max(count, 0);
     if (count < colCount_) {
         snapshotColLimit_ = std::min(snapshotColLimit_, count);
+        if (count == 0)
+            numberedLast_ = numberedFirst_ - 1;
         Rehash(slots_.size(), [count](int col, int) { return col < count; });
     }
     colCount_ = count;
@@ -55,13 +58,20 @@ QString TGridCells::Get(int col, int row) const
         if (const Slot* slot = Find(KeyOf(col, row)))
             return QString(reinterpret_cast<const QChar*>(arena_.data() + slot->offset), slot->length);
     }
+    if (col == 0 && IsNumbered(row))
+        return QString::number(row);
+    return DecodeText(SnapshotText(col, row), encoding_);
+}
+
+std::string_view TGridCells::SnapshotText(int col, int row) const
+{
     if (!snapshot_ || row >= snapshotRowLimit_ || col >= snapshotColLimit_)
-        return QString();
+        return {};
     const int i = row - snapshotFirstRow_;
     const int j = col - snapshotFirstCol_;
     if (i < 0 || j < 0 || i >= snapshot_->RowCount() || j >= snapshot_->CellCount(i))
-        return QString();
-    return DecodeText(snapshot_->CellText(i, j), encoding_);
+        return {};
+    return snapshot_->CellText(i, j);
 }
 
 void TGridCells::Set(int col, int row, const QString& text)
@@ -95,7 +105,43 @@ void TGridCells::Attach(std::shared_ptr<const TableSnapshot> snapshot, int first
     snapshotRowLimit_ = INT_MAX;
     snapshotColLimit_ = INT_MAX;
     encoding_ = encoding;
+    if (firstCol == 0)
+        numberedLast_ = std::min(numberedLast_, firstRow - 1);
     Rehash(slots_.size(), [firstRow, firstCol](int col, int row) { return row < firstRow || col < firstCol; });
+}
+
+void TGridCells::SetRecordNumbers(int firstRow, int lastRow)
+{
+    firstRow = std::max(firstRow, 0);
+    lastRow = std::min(lastRow, rowCount_ - 1);
+    if (colCount_ == 0 || lastRow < firstRow)
+        return;
+    if (used_ != 0)
+        Rehash(slots_.size(), [=](int col, int row) { return col != 0 || row < firstRow || row > lastRow; });
+    const bool joins = HasRecordNumbers() && firstRow <= numberedLast_ + 1 && lastRow + 1 >= numberedFirst_;
+    if (joins) {
+        numberedFirst_ = std::min(numberedFirst_, firstRow);
+        numberedLast_ = std::max(numberedLast_, lastRow);
+        return;
+    }
+    // Only one stretch of rows is computed; an earlier one apart from the new one is written
+    // out as ordinary cells.
+    if (HasRecordNumbers())
+        StoreRecordNumbers();
+    numberedFirst_ = firstRow;
+    numberedLast_ = lastRow;
+}
+
+void TGridCells::StoreRecordNumbers()
+{
+    const int first = numberedFirst_;
+    const int last = numberedLast_;
+    numberedLast_ = numberedFirst_ - 1;
+    for (int row = first; row <= last; ++row) {
+        const std::uint64_t key = KeyOf(0, row);
+        if (!Find(key))
+            Insert(key, QString::number(row));
+    }
 }
 
 std::uint64_t TGridCells::KeyOf(int col, int row)

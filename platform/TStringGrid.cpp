@@ -98,11 +98,24 @@ void TStringGrid::SetCells(int col, int row, const QString& text)
     if (!cells_->Contains(col, row))
         return;
     cells_->Set(col, row, text);
+    CellsWritten(col, row, row);
+}
+
+void TStringGrid::SetRecordNumbers(int firstRow, int lastRow)
+{
+    cells_->SetRecordNumbers(firstRow, lastRow);
+    CellsWritten(0, std::max(firstRow, 0), std::min(lastRow, RowCount() - 1));
+}
+
+// A write into the editor's cell reloads the editor; while the editor is being loaded it
+// only shows the new text.
+void TStringGrid::CellsWritten(int col, int firstRow, int lastRow)
+{
     RepaintSoon();
-    if (col != editorCol_ || row != editorRow_)
+    if (col != editorCol_ || editorRow_ < firstRow || editorRow_ > lastRow)
         return;
     if (loadingEditor_)
-        editor_->setText(text);
+        editor_->setText(Cells(editorCol_, editorRow_));
     else
         LoadEditor(true);
 }

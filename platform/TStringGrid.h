@@ -43,6 +43,10 @@ public:
     // Cells outside the grid read as empty; writing outside the grid does nothing.
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+    // Column 0 of rows firstRow..lastRow (clipped to the grid's rows) holds the row's number:
+    // the same as SetCells(0, row, QString::number(row)) for each row, but nothing is stored
+    // per row, so numbering a million rows is instant. Later writes override a number.
+    void SetRecordNumbers(int firstRow, int lastRow);
 
     // Growing adds empty cells; shrinking drops the cells beyond; an unchanged count costs
     // nothing. Counts below 0 are taken as 0.
@@ -123,6 +127,7 @@ private:
     void MoveTo(int col, int row, bool extendSelection);
     void LeaveEditorCell();
     void LoadEditor(bool raiseEvent);
+    void CellsWritten(int col, int firstRow, int lastRow);
     void PlaceEditor();
     void OnEditorTextEdited(const QString& text);
     void SetFixed(int rows, int cols);

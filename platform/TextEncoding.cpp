@@ -1,9 +1,34 @@
 #include "platform/TextEncoding.h"
 
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
 namespace {
+
+constexpr std::uint64_t HighBits = 0x8080808080808080ull;
+
+// Grid cells are mostly short: for them a plain widening loop costs less than setting up
+// Qt's decoders.
+constexpr std::size_t ShortText = 64;
+
+bool IsAscii(std::string_view bytes)
+{
+    unsigned char seen = 0;
+    for (const char c : bytes)
+        seen |= static_cast<unsigned char>(c);
+    return seen < 0x80;
+}
+
+// Each byte becomes the character of the same code: Latin-1, and ASCII in any encoding.
+QString Widen(std::string_view bytes)
+{
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    char16_t* out = reinterpret_cast<char16_t*>(text.data());
+    for (const char c : bytes)
+        *out++ = static_cast<unsigned char>(c);
+    return text;
+}
 
 // Length of the well-formed UTF-8 sequence starting at p (end excluded), or 0.
 int SequenceLength(const unsigned char* p, const unsigned char* end)
@@ -44,7 +69,7 @@ bool IsValidUtf8(std::string_view bytes)
         while (end - p >= 8) {
             std::uint64_t word;
             std::memcpy(&word, p, 8);
-            if (word & 0x8080808080808080ull)
+            if (word & HighBits)
                 break;
             p += 8;
         }
@@ -69,6 +94,10 @@ TextEncoding DetectEncoding(std::string_view bytes)
 
 QString DecodeText(std::string_view bytes, TextEncoding encoding)
 {
+    if (bytes.empty())
+        return QString();
+    if (bytes.size() <= ShortText && (encoding == Latin1 || IsAscii(bytes)))
+        return Widen(bytes);
     const auto size = qsizetype(bytes.size());
     return encoding == Utf8 ? QString::fromUtf8(bytes.data(), size) : QString::fromLatin1(bytes.data(), size);
 }
@@ -83,12 +112,25 @@ qsizetype DecodedLength(std::string_view bytes, TextEncoding encoding)
 {
     if (encoding == Latin1)
         return qsizetype(bytes.size());
-    // Every byte that is not a continuation byte starts one character; four-byte sequences
-    // need a surrogate pair, so count their lead byte twice.
-    qsizetype count = 0;
-    for (const char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        count += ((b & 0xC0) != 0x80) + (b >= 0xF0);
+    // Every byte that is not a continuation byte (10xxxxxx) starts one character; four-byte
+    // sequences (lead 11110xxx) need a surrogate pair, so their lead byte counts twice.
+    // Eight bytes at a time: shifting a word left by k brings bit 7 - k of each byte to its
+    // top bit.
+    qsizetype count = qsizetype(bytes.size());
+    const char* p = bytes.data();
+    const char* const end = p + bytes.size();
+    for (; end - p >= 8; p += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, p, 8);
+        if (!(word & HighBits))
+            continue;
+        const std::uint64_t continuation = word & ~(word << 1) & HighBits;
+        const std::uint64_t fourByteLead = word & (word << 1) & (word << 2) & (word << 3) & HighBits;
+        count += std::popcount(fourByteLead) - std::popcount(continuation);
+    }
+    for (; p < end; ++p) {
+        const auto b = static_cast<unsigned char>(*p);
+        count += (b >= 0xF0) - ((b & 0xC0) == 0x80);
     }
     return count;
 }

@@ -1,10 +1,24 @@
-// Grid and source-view figures on a generated table of 1 million rows by 10 columns:
-// attaching it and numbering the rows, reading every cell back, scrolling top to bottom,
-// painting one screen, and setting the source view's text. Plain timers; medians of runs.
+// Grid and source-view benchmark on real comma files, the table coming from the engine. On
+// each file, several runs of each case, every run in a fresh child process so that peak RSS
+// figures do not mix (the parent reads them from wait4):
+//   load     TCommaFile::LoadFromFile alone: the baseline for time and memory
+//   fill     load, then the grid takes the table as the window does: counts, AttachSnapshot,
+//            the header cell and the record numbers, pending events handled (and the growth
+//            of the resident size it causes)
+//   read     load + fill, then every cell read back through Cells()
+//   scroll   load + fill, then top to bottom in 100 steps, one screen painted per step
+//            (mean and slowest screen)
+//   jump     load + fill, then a cell deep in the table made current and the screen painted
+//   settext  load, then the source view's SetText of the file's text
+//   mark     load + settext, then the first mark deep in the text with its paint, and a
+//            second mark elsewhere with its paint
+// Every child starts Qt (offscreen) before loading, so the baseline holds Qt's own memory.
+// Prints median times and median peak RSS, then the figures the goals are stated in.
 
-#include "engine/TableSnapshot.h"
+#include "engine/TCommaFile.h"
 #include "platform/TSourceView.h"
 #include "platform/TStringGrid.h"
+#include "platform/TextEncoding.h"
 
 #include <QApplication>
 #include <QImage>
@@ -12,141 +26,292 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace {
 
-class GeneratedSnapshot : public TableSnapshot {
-public:
-    GeneratedSnapshot(int rows, int cols)
-        : cols_(cols)
-    {
-        for (int r = 0; r < rows; ++r) {
-            for (int c = 0; c < cols; ++c) {
-                offsets_.push_back(text_.size());
-                text_ += "cell " + std::to_string(r) + " " + std::to_string(c);
-            }
-        }
-        offsets_.push_back(text_.size());
-    }
-    int RowCount() const override { return int(offsets_.size() - 1) / cols_; }
-    int CellCount(int) const override { return cols_; }
-    std::string_view CellText(int row, int col) const override
-    {
-        const std::size_t i = std::size_t(row) * std::size_t(cols_) + std::size_t(col);
-        return std::string_view(text_).substr(offsets_[i], offsets_[i + 1] - offsets_[i]);
-    }
-    std::string text_;
+using Clock = std::chrono::steady_clock;
 
-private:
-    int cols_;
-    std::vector<std::size_t> offsets_;
-};
+const char* const Cases[] = {"load", "fill", "read", "scroll", "jump", "settext", "mark"};
 
-long PeakRssKb()
+// What each case prints second, and in which unit (figures in ms are measured in seconds).
+const char* SecondFigure(const std::string& which)
+{
+    if (which == "fill")
+        return "MB grown";
+    if (which == "scroll")
+        return "ms slowest";
+    return which == "mark" ? "ms later" : "";
+}
+
+double ResidentMB()
 {
     std::ifstream status("/proc/self/status");
     std::string line;
     while (std::getline(status, line)) {
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stod(line.substr(6)) / 1024.0;
     }
     return 0;
 }
 
 template <typename F> double Seconds(F&& f)
 {
-    const auto start = std::chrono::steady_clock::now();
+    const auto start = Clock::now();
     f();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-double Median(std::vector<double> v)
+// The loaded file and what the window derives from it before showing it.
+struct Loaded {
+    TCommaFile file;
+    std::shared_ptr<const std::string> text;
+    TextEncoding encoding = Utf8;
+    double seconds = 0;
+
+    explicit Loaded(const std::string& path)
+    {
+        seconds = Seconds([&] {
+            if (!file.LoadFromFile(path, true))
+                std::exit(3);
+        });
+        text = file.SharedText();
+        encoding = DetectEncoding(*text);
+    }
+};
+
+// The table as the window shows a file whose first row holds the labels.
+double Fill(TStringGrid& grid, const Loaded& loaded)
 {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
+    return Seconds([&] {
+        const std::shared_ptr<const TableSnapshot> table = loaded.file.Snapshot();
+        const int rows = table->RowCount();
+        grid.SetRowCount(rows);
+        grid.SetColCount(table->CellCount(rows - 1) + 1);
+        grid.AttachSnapshot(table, 0, 1, loaded.encoding);
+        grid.SetCells(0, 0, "RECORD #");
+        grid.SetRecordNumbers(1, rows - 1);
+        QApplication::processEvents();
+    });
+}
+
+std::vector<double> ReadAll(TStringGrid& grid)
+{
+    qsizetype total = 0;
+    const double seconds = Seconds([&] {
+        for (int row = 0; row < grid.RowCount(); ++row) {
+            for (int col = 0; col < grid.ColCount(); ++col)
+                total += grid.Cells(col, row).size();
+        }
+    });
+    if (total == 0)
+        std::exit(3);
+    return {seconds};
+}
+
+std::vector<double> Scroll(TStringGrid& grid, QImage& image)
+{
+    QScrollBar* bar = grid.verticalScrollBar();
+    constexpr int Steps = 100;
+    double sum = 0;
+    double slowest = 0;
+    for (int step = 0; step <= Steps; ++step) {
+        const double seconds = Seconds([&] {
+            bar->setValue(int(qint64(bar->maximum()) * step / Steps));
+            grid.render(&image);
+        });
+        sum += seconds;
+        slowest = std::max(slowest, seconds);
+    }
+    return {sum / (Steps + 1), slowest};
+}
+
+std::vector<double> Jump(TStringGrid& grid, QImage& image)
+{
+    return {Seconds([&] {
+        grid.SetCurrentCell(5, grid.RowCount() * 3 / 4);
+        grid.render(&image);
+    })};
+}
+
+double Mark(TSourceView& view, const Loaded& loaded, double where, QImage& image)
+{
+    return Seconds([&] {
+        view.SetSelStart(view.PositionOfByte(qsizetype(double(loaded.text->size()) * where)));
+        view.SetSelLength(40);
+        view.SetSelectionColor(QColor(255, 0, 0));
+        view.render(&image);
+    });
+}
+
+std::vector<double> RunCase(const std::string& which, const std::string& path)
+{
+    Loaded loaded(path);
+    if (which == "load")
+        return {loaded.seconds};
+    if (which == "settext" || which == "mark") {
+        TSourceView view;
+        view.resize(400, 200);
+        view.show();
+        const double set = Seconds([&] { view.SetText("SOURCE: \r\n\r\n", loaded.text, loaded.encoding); });
+        if (which == "settext")
+            return {set};
+        QImage image(view.size(), QImage::Format_RGB32);
+        const double first = Mark(view, loaded, 0.75, image);
+        return {first, Mark(view, loaded, 0.33, image)};
+    }
+    TStringGrid grid;
+    grid.resize(800, 350);
+    grid.show();
+    QApplication::processEvents();
+    const double before = ResidentMB();
+    const double fill = Fill(grid, loaded);
+    QImage image(grid.size(), QImage::Format_RGB32);
+    if (which == "fill")
+        return {fill, ResidentMB() - before};
+    if (which == "read")
+        return ReadAll(grid);
+    if (which == "scroll")
+        return Scroll(grid, image);
+    return Jump(grid, image);
+}
+
+struct Sample {
+    std::vector<double> values;
+    double peakMB = 0;
+};
+
+// Runs one case in a child process; the child prints its figures, wait4 gives its peak RSS.
+Sample RunChild(const std::string& self, const std::string& which, const std::string& path)
+{
+    int out[2];
+    if (pipe(out) != 0)
+        std::exit(4);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], STDOUT_FILENO);
+        close(out[0]);
+        close(out[1]);
+        execl(self.c_str(), self.c_str(), "--child", which.c_str(), path.c_str(), static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(out[1]);
+    std::string text;
+    char chunk[256];
+    ssize_t n;
+    while ((n = read(out[0], chunk, sizeof chunk)) > 0)
+        text.append(chunk, std::size_t(n));
+    close(out[0]);
+    int status = 0;
+    struct rusage usage;
+    wait4(child, &status, 0, &usage);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+        std::fprintf(stderr, "case %s failed on %s\n", which.c_str(), path.c_str());
+        std::exit(1);
+    }
+    Sample sample;
+    const char* p = text.c_str();
+    char* end = nullptr;
+    for (double v = std::strtod(p, &end); end != p; v = std::strtod(p, &end)) {
+        sample.values.push_back(v);
+        p = end;
+    }
+    sample.peakMB = double(usage.ru_maxrss) / 1024.0;
+    return sample;
+}
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+Sample MedianOf(const std::string& self, const std::string& which, const std::string& path, int runs)
+{
+    std::vector<std::vector<double>> values;
+    std::vector<double> peaks;
+    for (int i = 0; i < runs; ++i) {
+        const Sample s = RunChild(self, which, path);
+        values.resize(std::max(values.size(), s.values.size()));
+        for (std::size_t v = 0; v < s.values.size(); ++v)
+            values[v].push_back(s.values[v]);
+        peaks.push_back(s.peakMB);
+    }
+    Sample result;
+    for (const std::vector<double>& v : values)
+        result.values.push_back(Median(v));
+    result.peakMB = Median(peaks);
+    return result;
+}
+
+double Value(const Sample& sample, std::size_t i)
+{
+    return i < sample.values.size() ? sample.values[i] : 0;
+}
+
+int RunChildCase(const std::string& which, const std::string& path, int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    for (const double v : RunCase(which, path))
+        std::printf("%.6f ", v);
+    std::printf("\n");
+    return 0;
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const int rows = 1000000;
-    const int cols = 10;
-    const int runs = 3;
-    auto snapshot = std::make_shared<GeneratedSnapshot>(rows, cols);
-    std::printf("table text %.1f MB, peak RSS before grid %ld MB\n", snapshot->text_.size() / 1e6, PeakRssKb() / 1024);
-
-    std::vector<double> fill, read, scroll, paint;
-    long rssAfterFill = 0;
-    for (int run = 0; run < runs; ++run) {
-        TStringGrid grid;
-        grid.resize(800, 350);
-        grid.show();
-        fill.push_back(Seconds([&] {
-            grid.SetColCount(cols + 1);
-            grid.SetRowCount(rows + 1);
-            grid.AttachSnapshot(snapshot, 1, 1, Utf8);
-            grid.SetCells(0, 0, "RECORD #");
-            for (int r = 1; r <= rows; ++r)
-                grid.SetCells(0, r, QString::number(r));
-            app.processEvents();
-        }));
-        rssAfterFill = std::max(rssAfterFill, PeakRssKb());
-        read.push_back(Seconds([&] {
-            qsizetype total = 0;
-            for (int r = 0; r <= rows; ++r)
-                for (int c = 0; c <= cols; ++c)
-                    total += grid.Cells(c, r).size();
-            if (total == 0)
-                std::puts("empty");
-        }));
-        QImage image(grid.size(), QImage::Format_RGB32);
-        scroll.push_back(Seconds([&] {
-            QScrollBar* bar = grid.verticalScrollBar();
-            for (int step = 0; step <= 100; ++step) {
-                bar->setValue(bar->maximum() / 100 * step);
-                grid.render(&image);
-            }
-        }) / 101);
-        paint.push_back(Seconds([&] {
-            grid.SetCurrentCell(5, rows / 2);
-            grid.render(&image);
-        }));
+    if (argc == 4 && std::string(argv[1]) == "--child")
+        return RunChildCase(argv[2], argv[3], argc, argv);
+    int runs = 5;
+    std::vector<std::string> files;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) == "--runs" && i + 1 < argc)
+            runs = std::max(1, std::atoi(argv[++i]));
+        else
+            files.push_back(argv[i]);
     }
-    std::printf("grid fill (attach + 1M record numbers): median %.3f s\n", Median(fill));
-    std::printf("grid read all 11M cells:                median %.3f s\n", Median(read));
-    std::printf("grid scroll + paint one screen:         median %.2f ms per screen\n", Median(scroll) * 1e3);
-    std::printf("grid jump to middle + paint:            median %.2f ms\n", Median(paint) * 1e3);
-    std::printf("peak RSS after grid fill %ld MB\n", rssAfterFill / 1024);
-
-    // The source view on a 100 MB text of CR LF lines.
-    auto text = std::make_shared<std::string>();
-    text->reserve(100'000'000);
-    for (int r = 0; text->size() < 100'000'000; ++r)
-        *text += "\"cell " + std::to_string(r) + "\",\"b\",\"c\",\"d\",\"e\",\"f\",\"g\",\"h\",\"i\",\"jjjjjjjjjj\"\r\n";
-    std::shared_ptr<const std::string> shared = text;
-    const long rssBeforeView = PeakRssKb();
-    std::vector<double> set, viewPaint;
-    for (int run = 0; run < runs; ++run) {
-        TSourceView view;
-        view.resize(400, 200);
-        view.show();
-        set.push_back(Seconds([&] { view.SetText("SOURCE: \r\n\r\n", shared, Utf8); }));
-        QImage image(view.size(), QImage::Format_RGB32);
-        viewPaint.push_back(Seconds([&] {
-            view.SetSelStart(view.PositionOfByte(qsizetype(text->size() * 3 / 4)));
-            view.SetSelLength(40);
-            view.render(&image);
-        }));
+    if (files.empty()) {
+        std::fprintf(stderr, "Usage: bench_grid [--runs N] FILE...\n");
+        return 2;
     }
-    std::printf("source view SetText 100 MB:             median %.3f s\n", Median(set));
-    std::printf("source view first mark deep + paint:    median %.2f ms (builds the position index)\n",
-                Median(viewPaint) * 1e3);
-    std::printf("source view added peak RSS %ld MB\n", (PeakRssKb() - rssBeforeView) / 1024);
+    const std::string self = argv[0];
+    std::printf("%-20s %8s %-8s %12s %20s %10s\n", "file", "MB", "case", "median", "second figure", "peak MB");
+    for (const std::string& path : files) {
+        struct stat st;
+        if (stat(path.c_str(), &st) != 0)
+            return 2;
+        const double mb = double(st.st_size) / 1048576.0;
+        const std::string name = path.substr(path.find_last_of('/') + 1);
+        std::vector<Sample> results;
+        for (const char* which : Cases) {
+            results.push_back(MedianOf(self, which, path, runs));
+            const Sample& r = results.back();
+            const char* second = SecondFigure(which);
+            const double scale = std::string(second).rfind("ms", 0) == 0 ? 1e3 : 1.0;
+            std::printf("%-20s %8.1f %-8s %9.2f ms %9.2f %-10s %10.1f\n", name.c_str(), mb, which, Value(r, 0) * 1e3,
+                        Value(r, 1) * scale, second, r.peakMB);
+            std::fflush(stdout);
+        }
+        const Sample& load = results[0];
+        const Sample& fill = results[1];
+        const Sample& settext = results[5];
+        std::printf("%-20s fill/load %.2f  grid adds %.2f x file  settext adds %.2f x file  "
+                    "screen mean %.2f ms, slowest %.2f ms, jump %.2f ms, later mark %.2f ms\n\n",
+                    name.c_str(), Value(fill, 0) / Value(load, 0), (fill.peakMB - load.peakMB) / mb,
+                    (settext.peakMB - load.peakMB) / mb, Value(results[3], 0) * 1e3, Value(results[3], 1) * 1e3,
+                    Value(results[4], 0) * 1e3, Value(results[6], 1) * 1e3);
+    }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -215,6 +216,20 @@ TEST_F(StringGridTest, ShiftArrowsSelectARange)
     EXPECT_EQ(grid.Selection(), QRect(QPoint(1, 1), QPoint(2, 3)));
 }
 
+TEST_F(StringGridTest, SettingTheCurrentCellScrollsItIntoView)
+{
+    grid.SetColCount(30);
+    grid.SetRowCount(500);
+    grid.show();
+    const QRect viewport = grid.viewport()->rect();
+    for (const auto& [col, row] : {std::pair{25, 400}, std::pair{2, 3}, std::pair{29, 499}}) {
+        grid.SetCurrentCell(col, row);
+        const QRect cell = grid.visualRect(grid.model()->index(row - 1, col - 1));
+        EXPECT_TRUE(viewport.contains(cell)) << col << "," << row;
+        EXPECT_EQ(grid.Editor()->geometry(), cell.adjusted(0, 0, -1, -1));
+    }
+}
+
 TEST_F(StringGridTest, RowHeightsApplyToExistingRowsOnly)
 {
     for (int row = 0; row < grid.RowCount(); ++row)
@@ -304,3 +319,129 @@ TEST_F(StringGridTest, ClickOnTheCurrentCellSetsItAgain)
     EXPECT_EQ(grid.Row(), 3);
     EXPECT_EQ(log.lines[1], "set 3,3");
 }
+
+namespace {
+
+// Numbers the rows either with SetRecordNumbers or, for the reference grid, one cell at a time.
+struct Numbering {
+    bool computed;
+    void operator()(TStringGrid& grid, int first, int last) const
+    {
+        if (computed) {
+            grid.SetRecordNumbers(first, last);
+            return;
+        }
+        for (int row = std::max(first, 0); row <= std::min(last, grid.RowCount() - 1); ++row)
+            grid.SetCells(0, row, QString::number(row));
+    }
+};
+
+struct NumberingCase {
+    const char* name;
+    std::function<void(TStringGrid&, const Numbering&)> script;
+};
+
+std::shared_ptr<VectorSnapshot> SmallTable()
+{
+    return std::make_shared<VectorSnapshot>(std::vector<std::vector<std::string>>{
+        {"a", "b"}, {"c", "d"}, {"e", "f"}, {"g", "h"}});
+}
+
+} // namespace
+
+class RecordNumbersTest : public ::testing::TestWithParam<NumberingCase> {};
+
+// Computed record numbers must be indistinguishable from numbers written cell by cell: the
+// same cells, the same editor text and the same events.
+TEST_P(RecordNumbersTest, ReadLikeNumbersWrittenIntoEachCell)
+{
+    TStringGrid computed;
+    TStringGrid written;
+    std::vector<std::string> logs[2];
+    for (TStringGrid* grid : {&computed, &written}) {
+        grid->resize(400, 300);
+        grid->SetColCount(3);
+        grid->SetRowCount(8);
+        EventLog log(*grid);
+        GetParam().script(*grid, Numbering{grid == &computed});
+        logs[grid == &written] = log.lines;
+    }
+    for (int row = 0; row < 12; ++row) {
+        for (int col = 0; col < 4; ++col)
+            EXPECT_EQ(computed.Cells(col, row), written.Cells(col, row)) << "cell " << col << "," << row;
+    }
+    EXPECT_EQ(computed.RowCount(), written.RowCount());
+    EXPECT_EQ(computed.Editor()->text(), written.Editor()->text());
+    EXPECT_EQ(logs[0], logs[1]);
+    for (int section = 0; section < computed.model()->rowCount(); ++section) {
+        EXPECT_EQ(computed.model()->headerData(section, Qt::Vertical).toString(),
+                  written.model()->headerData(section, Qt::Vertical).toString());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Scripts, RecordNumbersTest,
+    ::testing::Values(
+        NumberingCase{"EveryRow", [](TStringGrid& g, const Numbering& number) { number(g, 1, 7); }},
+        NumberingCase{"ClippedToTheGrid", [](TStringGrid& g, const Numbering& number) { number(g, -4, 100); }},
+        NumberingCase{"LaterWriteOverrides",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 7);
+                          g.SetCells(0, 3, "x");
+                      }},
+        NumberingCase{"NumbersOverrideEarlierWrites",
+                      [](TStringGrid& g, const Numbering& number) {
+                          g.SetCells(0, 2, "old");
+                          g.SetCells(0, 0, "RECORD #");
+                          number(g, 1, 7);
+                      }},
+        NumberingCase{"ShrinkingDropsThemGrowingGivesEmptyCells",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 7);
+                          g.SetRowCount(4);
+                          g.SetRowCount(10);
+                          number(g, 9, 9);
+                      }},
+        NumberingCase{"NoColumnsDropsThem",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 7);
+                          g.SetColCount(0);
+                          g.SetColCount(3);
+                      }},
+        NumberingCase{"SeparateAndJoiningStretches",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 2);
+                          g.SetCells(0, 2, "kept");
+                          number(g, 5, 6);
+                          number(g, 4, 4);
+                          g.SetCells(0, 4, "y");
+                          number(g, 6, 7);
+                      }},
+        NumberingCase{"SnapshotOverColumnZeroReplacesThem",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 7);
+                          g.AttachSnapshot(SmallTable(), 3, 0, Utf8);
+                      }},
+        NumberingCase{"SnapshotBesideThemKeepsThem",
+                      [](TStringGrid& g, const Numbering& number) {
+                          number(g, 1, 7);
+                          g.AttachSnapshot(SmallTable(), 1, 1, Utf8);
+                      }},
+        NumberingCase{"OverASnapshotInColumnZero",
+                      [](TStringGrid& g, const Numbering& number) {
+                          g.AttachSnapshot(SmallTable(), 1, 0, Latin1);
+                          number(g, 2, 3);
+                      }},
+        NumberingCase{"EditorOnColumnZeroReloads",
+                      [](TStringGrid& g, const Numbering& number) {
+                          g.SetFixedCols(0);
+                          g.SetCurrentCell(0, 4);
+                          number(g, 3, 5);
+                      }},
+        NumberingCase{"WhileTheEditorLoads",
+                      [](TStringGrid& g, const Numbering& number) {
+                          g.SetFixedCols(0);
+                          QObject::connect(&g, &TStringGrid::editTextRequested, &g,
+                                           [&g, number](int, int row, QString&) { number(g, row, row); });
+                          g.SetCurrentCell(0, 2);
+                      }}),
+    [](const auto& info) { return std::string(info.param.name); });

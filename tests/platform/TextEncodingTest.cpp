@@ -40,6 +40,41 @@ TEST(TextEncodingTest, DecodeAndEncodeGiveBackTheBytes)
     EXPECT_EQ(EncodeText(QString::fromUtf8("\xE2\x82\xAC"), Latin1), "?");
 }
 
+struct DecodeCase {
+    const char* name;
+    std::string bytes;
+    TextEncoding encoding;
+};
+
+class DecodeTextTest : public ::testing::TestWithParam<DecodeCase> {};
+
+// The short-text path and the word-at-a-time length count must agree with Qt's decoders,
+// whatever the length and wherever the multi-byte characters fall in a word.
+TEST_P(DecodeTextTest, AgreesWithQtsDecoders)
+{
+    const DecodeCase& c = GetParam();
+    const auto size = qsizetype(c.bytes.size());
+    const QString expected = c.encoding == Utf8 ? QString::fromUtf8(c.bytes.data(), size)
+                                                : QString::fromLatin1(c.bytes.data(), size);
+    EXPECT_EQ(DecodeText(c.bytes, c.encoding), expected);
+    EXPECT_EQ(DecodedLength(c.bytes, c.encoding), expected.size());
+    EXPECT_EQ(EncodeText(DecodeText(c.bytes, c.encoding), c.encoding), c.bytes);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, DecodeTextTest,
+    ::testing::Values(
+        DecodeCase{"Empty", "", Utf8},
+        DecodeCase{"ShortAscii", "cell 17", Utf8},
+        DecodeCase{"ShortLatin1High", "\xE9t\xE9 \xFF\x80", Latin1},
+        DecodeCase{"ShortUtf8", "caf\xC3\xA9", Utf8},
+        DecodeCase{"LongAscii", std::string(200, 'x') + "end", Utf8},
+        DecodeCase{"LongLatin1", std::string(100, '\xE9') + "abc", Latin1},
+        DecodeCase{"MultiByteAcrossWords", "abcdef\xC3\xA9gh\xE2\x82\xACij\xF0\x9F\x98\x80klmnopqrstu", Utf8},
+        DecodeCase{"FourByteAtWordStarts", "\xF0\x9F\x98\x80\xF0\x9F\x98\x81\xF0\x9F\x98\x82\xF0\x9F\x98\x83", Utf8},
+        DecodeCase{"LongMixed", std::string(70, 'a') + "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80" + std::string(9, 'b'),
+                   Utf8}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(VirtualKeysTest, GivesTheWindowsCodes)
 {
     EXPECT_EQ(VirtualKeyCode(Qt::Key_Escape, Qt::NoModifier), 27);
