@@ -66,6 +66,7 @@ void TForm1::ToolButton9Click()
 void TForm1::NewProject()
 {
     try {
+        DrawRowThreshold = 2;
         Saving = false;
         Image1->show();
         StringGrid1->hide();
