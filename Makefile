@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= 2
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
-.PHONY: all bootstrap configure build test run bench clean
+.PHONY: all bootstrap configure build test run screenshots bench clean
 
 all: build
 
@@ -20,11 +20,10 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
 run: build
-	@if [ -x $(BUILD)/colvane ]; then \
-	  if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then xvfb-run -a $(BUILD)/colvane; else $(BUILD)/colvane; fi; \
-	else \
-	  $(BUILD)/colvane-check resources/samples/*.csv || true; \
-	fi
+	@$(BUILD)/colvane
+
+screenshots: build
+	@xvfb-run -a -s "-screen 0 1024x768x24" env COLVANE_SCREENSHOTS=docs $(BUILD)/colvane
 
 bench: bootstrap
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
