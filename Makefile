@@ -4,7 +4,7 @@ JOBS  ?= 2
 CMAKE_FLAGS ?= -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 FUZZ_SECONDS ?= 60
 
-.PHONY: all bootstrap configure build test test-sanitize fuzz run bench clean
+.PHONY: all bootstrap configure build test test-sanitize fuzz run screenshots bench clean
 
 all: build
 
@@ -42,11 +42,10 @@ fuzz: bootstrap
 	  -artifact_prefix=build-fuzz/crashes/ build-fuzz/corpus fuzz/corpus resources/samples
 
 run: build
-	@if [ -x $(BUILD)/colvane ]; then \
-	  if [ -z "$$DISPLAY$$WAYLAND_DISPLAY" ]; then xvfb-run -a $(BUILD)/colvane; else $(BUILD)/colvane; fi; \
-	else \
-	  $(BUILD)/colvane-check resources/samples/*.csv || true; \
-	fi
+	@$(BUILD)/colvane
+
+screenshots: build
+	@xvfb-run -a -s "-screen 0 1024x768x24" env COLVANE_SCREENSHOTS=docs $(BUILD)/colvane
 
 bench: bootstrap
 	@cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null

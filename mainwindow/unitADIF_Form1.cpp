@@ -206,8 +206,16 @@ void TForm1::EnableEditTools(bool enabled)
             Require(button)->setEnabled(enabled);
     } catch (...) {
         ShowProblem("Problem", "Problem with setup of toolbuttons");
-        QCoreApplication::quit();
+        TerminateApplication();
     }
+}
+
+// The event loop ends when it next looks at its queue; the window is not closed, so the
+// close query does not run. (Quitting the application instead would close every window.)
+void TForm1::DefaultTerminateApplication()
+{
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 // Every sub-item of every top-level item, except Open, New and Exit of the File menu and

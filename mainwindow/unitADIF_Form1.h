@@ -10,8 +10,9 @@
 #include <QMainWindow>
 #include <QString>
 #include <QStringList>
-#include <string>
+#include <functional>
 #include <memory>
+#include <string>
 
 class QAction;
 class QFileDialog;
@@ -137,6 +138,9 @@ public:
     void EnableEditTools(bool enabled);
     void EnableMenus(bool enabled);
     bool HasEnoughMemory();
+    // Ends the program once the current event is handled, without the close-time question.
+    std::function<void()> TerminateApplication = DefaultTerminateApplication;
+    static void DefaultTerminateApplication();
 
     // ---- Window events (main window) ----
     void FormCreate();

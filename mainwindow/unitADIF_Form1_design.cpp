@@ -20,6 +20,7 @@
 #include <QTextEdit>
 #include <QToolBar>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -69,6 +70,13 @@ TShape* Rectangle(QWidget* parent, const char* name, TColor brush, TColor pen)
     return shape;
 }
 
+// The title label sizes itself to its caption, as the form's label does: 353 is the
+// caption's width in Georgia, and the face that stands in for Georgia may be wider.
+int TitleWidth(const QLabel& title)
+{
+    return std::max(353, title.sizeHint().width());
+}
+
 } // namespace
 
 // The pictures are linked from a static library: name them so that the linker keeps them.
@@ -99,7 +107,7 @@ void TForm1::CreateDesign()
     titleFont.setUnderline(true);
     Label1->setFont(titleFont);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setGeometry(134, 200, 353, 36);
+    Label1->setGeometry(134, 200, TitleWidth(*Label1), 36);
 
     CreateTableViews();
     CreateLightAndFrames();

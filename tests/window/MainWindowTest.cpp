@@ -1,7 +1,9 @@
-// The main window: its layout, start-up checks, change light, busy periods, tools, menus, F9.
+// The main window: its layout, start-up checks, change light, busy periods, tools, menus,
+// their failures, and F9.
 #include "support/FormHarness.h"
 
 #include "dialogs/UnitBetaDialog.h"
+#include "dialogs/UnitMessageBoxCDF.h"
 #include "platform/ScreenCursor.h"
 #include "platform/TImage.h"
 #include "platform/TPanel.h"
@@ -10,10 +12,14 @@
 #include "platform/TStringGrid.h"
 
 #include <QApplication>
+#include <QAction>
+#include <QFontMetrics>
+#include <QMenuBar>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QToolButton>
+#include <functional>
 
 namespace {
 
@@ -27,6 +33,8 @@ class WorkedExample : public ::testing::TestWithParam<Placed> {};
 TEST_P(WorkedExample, PlacesTheControlForAnEightHundredBySixHundredClientArea)
 {
     FormHarness form(false);
+    // The example assumes the title's design width; a stand-in face may make it wider.
+    form->Label1->resize(353, form->Label1->height());
     form->ClientArea->resize(800, 600);
     form->FormResize();
     const auto* control = form->findChild<QWidget*>(GetParam().name);
@@ -60,6 +68,20 @@ TEST(Layout, LeavesEveryControlInPlaceAtOrBelowThreeHundredSeventyFive)
     form->ClientArea->resize(800, 600);
     form->FormResize();
     EXPECT_EQ(form->StringGrid1->geometry(), QRect(3, 34, 792, 353));
+}
+
+TEST(Layout, TheTitleShowsItsWholeCaptionCentredInTheFontInUse)
+{
+    FormHarness form(false);
+    const QLabel& title = *form->Label1;
+    const QFontMetrics metrics(title.font());
+    EXPECT_GE(title.width(), 353);
+    EXPECT_GE(title.width(), metrics.horizontalAdvance(title.text()));
+    EXPECT_GE(title.width(), metrics.boundingRect(title.text()).right() + 1);
+    form->ClientArea->resize(800, 600);
+    form->FormResize();
+    EXPECT_EQ(title.x(), (800 - title.width()) / 2);
+    EXPECT_EQ(title.y(), 275);
 }
 
 TEST(Layout, KeepsTheStatusPanelWidths)
@@ -243,20 +265,167 @@ TEST(State, MenusLeaveOpenNewExitAboutAndImportAlone)
         EXPECT_FALSE(off->isEnabled());
 }
 
-TEST(Keys, ShiftF9OverTheWindowShowsTheBetaDialog)
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    bool gridHasFocus;
+    bool sentToTheWindow;  // as when the focused control passes the key on unhandled
+    bool showsBetaDialog;
+};
+
+class Keys : public ::testing::TestWithParam<KeyCase> {};
+
+// The release goes to the focused control, as a real key does, or straight to the window,
+// as when that control leaves it unhandled.
+TEST_P(Keys, F9ShowsTheBetaDialogOnlyWhileNoControlHasTheFocus)
 {
     FormHarness form;
-    QString problem;
+    if (GetParam().gridHasFocus) {
+        // A small table, so that the grid's in-place editor is there to take the focus.
+        form->StringGrid1->SetColCount(3);
+        form->StringGrid1->SetRowCount(3);
+        form->StringGrid1->SetFixedCols(1);
+        form->StringGrid1->SetFixedRows(1);
+        form->StringGrid1->show();
+        QApplication::setActiveWindow(&form.Form());
+        form->StringGrid1->setFocus();
+        QWidget* focused = form->focusWidget();
+        ASSERT_TRUE(focused == form->StringGrid1 || form->StringGrid1->isAncestorOf(focused));
+    }
+    QWidget* target = form->focusWidget() && !GetParam().sentToTheWindow ? form->focusWidget() : &form.Form();
+    std::vector<QString> shown;
     {
         ScopedModalHandler answer([&](QDialog& dialog) {
             if (auto* beta = qobject_cast<TOKHelpRightDlg1*>(&dialog))
-                problem = beta->Label1->text();
+                shown = {beta->Label1->text(), beta->Label2->text()};
             return PressButton(dialog, "OKBtn");
         });
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_F9, Qt::ShiftModifier);
-        QApplication::sendEvent(&form.Form(), &release);
+        QKeyEvent release(QEvent::KeyRelease, GetParam().key, GetParam().modifiers);
+        QApplication::sendEvent(target, &release);
     }
-    EXPECT_EQ(problem, "No problem found ...");
+    if (GetParam().showsBetaDialog) {
+        EXPECT_EQ(shown, (std::vector<QString>{"No problem found ...",
+                                                "You have pressed the Beta-Test-Information dialog test key (F9)"}));
+    } else {
+        EXPECT_TRUE(shown.empty());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, Keys, ::testing::Values(
+    KeyCase{"F9", Qt::Key_F9, Qt::NoModifier, false, true, true},
+    KeyCase{"ShiftF9", Qt::Key_F9, Qt::ShiftModifier, false, true, true},
+    KeyCase{"CtrlAltF9", Qt::Key_F9, Qt::ControlModifier | Qt::AltModifier, false, true, true},
+    KeyCase{"F8", Qt::Key_F8, Qt::NoModifier, false, true, false},
+    KeyCase{"F9InTheGrid", Qt::Key_F9, Qt::NoModifier, true, false, false},
+    KeyCase{"ShiftF9InTheGrid", Qt::Key_F9, Qt::ShiftModifier, true, false, false},
+    KeyCase{"F9PassedOnByTheGrid", Qt::Key_F9, Qt::NoModifier, true, true, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct FocusBackCase {
+    const char* name;
+    std::function<void(TForm1&)> handBack;
+};
+
+class FocusBack : public ::testing::TestWithParam<FocusBackCase> {};
+
+// The checks would now refuse the current directory: a run of them would show its message
+// (an unscripted dialog) and close the window.
+TEST_P(FocusBack, DoesNotRunTheStartupChecksAgain)
+{
+    FormHarness form;
+    ASSERT_TRUE(form->isVisible());
+    form.Facts().driveType = DRIVE_CDROM;
+    GetParam().handBack(form.Form());
+    EXPECT_TRUE(form->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Startup, FocusBack, ::testing::Values(
+    FocusBackCase{"AboutDialogCloses", [](TForm1& form) {
+        DialogScript script{"OKBtn"};
+        form.About1->trigger();
+        EXPECT_EQ(script.Shown(), std::vector<QString>{"TOKBottomDlg"});
+    }},
+    FocusBackCase{"MessageBoxCloses", [](TForm1&) {
+        DialogScript script{"OKBtn"};
+        ShowProblem("Note", "A note.");
+    }},
+    FocusBackCase{"AnotherProgramHandsBack", [](TForm1& form) {
+        QEvent deactivate(QEvent::WindowDeactivate), activate(QEvent::WindowActivate);
+        QApplication::sendEvent(&form, &deactivate);
+        QApplication::sendEvent(&form, &activate);
+    }},
+    FocusBackCase{"RestoredAfterHiding", [](TForm1& form) {
+        form.hide();
+        form.show();
+    }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Puts a component back when the test that took it away ends.
+template <typename T>
+class Removed {
+public:
+    explicit Removed(T*& field)
+        : field_(field), saved_(field)
+    {
+        field = nullptr;
+    }
+    ~Removed() { field_ = saved_; }
+
+private:
+    T*& field_;
+    T* saved_;
+};
+
+TEST(Failure, ChangeLightReportsAndTheProgramGoesOn)
+{
+    FormHarness form;
+    bool terminated = false;
+    form->TerminateApplication = [&] { terminated = true; };
+    {
+        Removed<TShape> gone(form->Shape2);
+        DialogScript script{"OKBtn"};
+        form->SetChangeLight(true, kLightYellow);
+    }
+    ASSERT_EQ(ShownMessages().size(), 1u);
+    EXPECT_EQ(ShownMessages()[0].title, "Problem");
+    EXPECT_EQ(ShownMessages()[0].text, "Problem with setup of change-light");
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(terminated);
+}
+
+// The yellow light would make a close of the window ask to save: termination does not.
+TEST(Failure, EditToolsReportThenEndTheProgramWithoutTheCloseQuestion)
+{
+    FormHarness form;
+    form->MarkModified();
+    int terminations = 0;
+    form->TerminateApplication = [&] { ++terminations; };
+    {
+        Removed<QToolButton> gone(form->ToolButton6);
+        DialogScript script{"OKBtn"};
+        form->EnableEditTools(true);
+    }
+    ASSERT_EQ(ShownMessages().size(), 1u);
+    EXPECT_EQ(ShownMessages()[0].title, "Problem");
+    EXPECT_EQ(ShownMessages()[0].text, "Problem with setup of toolbuttons");
+    EXPECT_EQ(terminations, 1);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(form->ToolButton5->isEnabled()) << "switched before the failure";
+    EXPECT_FALSE(form->ToolButton7->isEnabled()) << "not reached";
+}
+
+// A top-level item without sub-items before "Format" stops the rule there, silently.
+TEST(Failure, MenusStopSilentlyAndLeaveTheItemsNotReached)
+{
+    FormHarness form;
+    auto* bare = new QAction("Bare", form->MainMenu1);
+    form->MainMenu1->insertAction(form->Format1->menuAction(), bare);
+    form->EnableMenus(true);
+    EXPECT_TRUE(form->Save1->isEnabled());
+    EXPECT_TRUE(form->Search1->isEnabled());
+    EXPECT_FALSE(form->Font1->isEnabled());
+    EXPECT_TRUE(ShownMessages().empty());
 }
 
 } // namespace
