@@ -8,7 +8,6 @@
 #include "platform/ScreenCursor.h"
 
 #include <QAction>
-#include <QFile>
 #include <QPointer>
 
 namespace {
@@ -18,21 +17,7 @@ const char* const kSaveOnExitQuestion =
 
 class ClosingTest : public SessionWindowTest {
 protected:
-    // Opens a small file through the open dialog; the light is then green and the status
-    // panels hold the position, the size and the notice.
-    void OpenTable()
-    {
-        const QString path = PathOf("table.csv");
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("\"Name\",\"City\"\r\n\"Ann\",\"Oslo\"\r\n\"Bob\",\"Rome\"\r\n");
-        file.close();
-        WindowScript script{ChooseFile(path), "Yes"};
-        Form().Open1Click();
-        ASSERT_TRUE(Form().FileOpen);
-        ASSERT_FALSE(Form().StatusBar2->PanelText(1).isEmpty());
-        ClearShownMessages();
-    }
+    void OpenTable() { OpenFile("\"Name\",\"City\"\r\n\"Ann\",\"Oslo\"\r\n\"Bob\",\"Rome\"\r\n"); }
 
     void MakeYellowTable()
     {

@@ -13,6 +13,7 @@
 #include "platform/TStringGrid.h"
 
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTextEdit>
@@ -34,12 +35,31 @@ protected:
     }
 
     TForm1& Form() { return form_.Form(); }
+    // The facts the window sees; a change takes effect at once.
+    FakeFacts& Facts() { return form_.Facts(); }
     QString PathOf(const QString& name) const { return dir_.filePath(name); }
 
     // The files the window wrote into its folder.
     QStringList Exports() const
     {
         return QDir(dir_.path()).entryList({"*.csv", "*.CSV"}, QDir::Files);
+    }
+
+    // Opens the text as table.csv through the open dialog, its first row taken as the column
+    // labels; the light is then green and the status panels hold the position, the size and
+    // the notice.
+    void OpenFile(const QByteArray& text)
+    {
+        const QString path = PathOf("table.csv");
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        file.close();
+        WindowScript script{ChooseFile(path), "Yes"};
+        Form().Open1Click();
+        ASSERT_TRUE(Form().FileOpen);
+        ASSERT_FALSE(Form().StatusBar2->PanelText(1).isEmpty());
+        ClearShownMessages();
     }
 
     // A new project of the given number of columns with the default names, started while
