@@ -51,7 +51,11 @@ public:
     bool Parse();
     bool HasMemoryFor(std::uint32_t size) const;
 
-    std::int32_t SaveToFile(bool reopen);
+    // How SaveToFile opens a file it creates: Replace empties a file of that name, Exclusive
+    // refuses one (998, OpenError EEXIST) so that a file made after the caller checked the
+    // name is never emptied. A dangling link counts as an existing file.
+    enum class CreateMode { Replace, Exclusive };
+    std::int32_t SaveToFile(bool reopen, CreateMode mode = CreateMode::Replace);
     void DoubleQuotes(std::string& text) const;
     std::int32_t CheckHtmlName(const std::string& path) const;
     std::int32_t CheckXmlName(const std::string& path) const;

@@ -9,7 +9,31 @@
 #include <cerrno>
 #include <cstring>
 
-std::int32_t TCommaFile::SaveToFile(bool reopen)
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+std::FILE* CreateForWriting(const std::string& name, TCommaFile::CreateMode mode)
+{
+    if (mode == TCommaFile::CreateMode::Replace)
+        return std::fopen(name.c_str(), "wb+");
+    const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return nullptr;
+    std::FILE* stream = ::fdopen(fd, "wb+");
+    if (!stream) {
+        const int error = errno;
+        ::close(fd);
+        ::unlink(name.c_str());
+        errno = error;
+    }
+    return stream;
+}
+
+} // namespace
+
+std::int32_t TCommaFile::SaveToFile(bool reopen, CreateMode mode)
 {
     try {
         if (FileName.empty())
@@ -20,7 +44,7 @@ std::int32_t TCommaFile::SaveToFile(bool reopen)
         if (reopen && Stream)
             Stream.reset();
         if (!Stream) {
-            std::FILE* stream = std::fopen(FileName.c_str(), "wb+");
+            std::FILE* stream = CreateForWriting(FileName, mode);
             if (!stream) {
                 OpenError = errno;
                 return 998;

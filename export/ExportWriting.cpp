@@ -1,4 +1,3 @@
-// Built once the engine and the grid are part of the tree.
 #include "export/ExportWriting.h"
 
 #include "dialogs/UnitBetaDialog.h"
@@ -9,14 +8,22 @@
 
 #include <QFile>
 
+#include <cerrno>
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+#include <utility>
 
 namespace {
 
-// The engine's codes for a write that stopped part way (a failure raised, the stream failed).
-constexpr std::int32_t kSaveRaisedFailure = 993;
-constexpr std::int32_t kSaveStreamFailed = 997;
+// The engine's code for a file that cannot be created.
+constexpr std::int32_t kSaveCannotCreate = 998;
+
+ExportWriteHook& WriteHook()
+{
+    static ExportWriteHook hook;
+    return hook;
+}
 
 } // namespace
 
@@ -49,21 +56,30 @@ void RefuseExport(TForm1& form, const ExportText& text)
                 "A disallowed escape character was found.  Cannot save file.  See help file for information.");
 }
 
-bool SaveExportFile(TCommaFile& file, bool reopen)
+ExportWrite SaveExportFile(TCommaFile& file, bool reopen)
 {
-    const QString name = QFile::decodeName(QByteArray::fromStdString(file.FileName));
-    const bool existed = NameIsTaken(name);
-    const std::int32_t code = file.SaveToFile(reopen);
+    if (WriteHook())
+        WriteHook()(file);
+    const std::int32_t code = file.SaveToFile(reopen, TCommaFile::CreateMode::Exclusive);
     if (code == 0)
-        return true;
-    if (!existed && (code == kSaveStreamFailed || code == kSaveRaisedFailure))
-        QFile::remove(name);
-    return false;
+        return ExportWrite::Written;
+    // The engine holds a stream only when it created the file in this call.
+    if (file.Stream)
+        DiscardWrittenFile(file);
+    const bool taken = code == kSaveCannotCreate && file.OpenError == EEXIST;
+    return taken ? ExportWrite::NameTaken : ExportWrite::Failed;
+}
+
+void DiscardWrittenFile(TCommaFile& file)
+{
+    file.Stream.reset();
+    std::remove(file.FileName.c_str());
 }
 
 bool WriteDocumentExport(TForm1& form, const QString& name, const std::function<ExportText()>& build,
                          const QString& problemType)
 {
+    form.ExportNameTaken = false;
     try {
         ExportText text = build();
         if (text.refused) {
@@ -73,10 +89,21 @@ bool WriteDocumentExport(TForm1& form, const QString& name, const std::function<
         TCommaFile& file = *form.CommaFile;
         file.Text = std::move(text.bytes);
         file.FileName = EngineFileName(name);
-        return SaveExportFile(file, true);
+        const ExportWrite outcome = SaveExportFile(file, true);
+        form.ExportNameTaken = outcome == ExportWrite::NameTaken;
+        return outcome == ExportWrite::Written;
     } catch (...) {
         ShowBetaInfo(&form, problemType, "Exception");
         return false;
     }
 }
 
+ScopedExportWriteHook::ScopedExportWriteHook(ExportWriteHook hook)
+    : previous_(std::exchange(WriteHook(), std::move(hook)))
+{
+}
+
+ScopedExportWriteHook::~ScopedExportWriteHook()
+{
+    WriteHook() = std::move(previous_);
+}

@@ -1,4 +1,3 @@
-// Built once the engine and the grid are part of the tree.
 #include "dialogs/UnitMessageBoxCDF.h"
 #include "engine/TCommaFile.h"
 #include "export/ExportNames.h"
@@ -77,26 +76,38 @@ private:
     bool begun_ = false;
 };
 
+// How one attempt ended: saved, refused because a file of the chosen name was created after
+// the name was checked, or failed (the writer reported its own failure, if any).
+enum class Attempt { Saved, NameTaken, Failed };
+
+Attempt Unwritten(const TForm1& form)
+{
+    return form.ExportNameTaken ? Attempt::NameTaken : Attempt::Failed;
+}
+
 // An HTML or XML export and its comma backup, which the window then holds. The backup is
-// only written for an export that was written.
-bool ExportWithBackup(TForm1& form, const QString& name, ExportKind kind)
+// only written for an export that was written; a backup name that is taken, also one taken
+// while the backup is being written, fails the attempt without a message.
+Attempt ExportWithBackup(TForm1& form, const QString& name, ExportKind kind)
 {
     const QString backup = BackupNameFor(name);
     const bool written = kind == ExportKind::Html ? form.WriteHtmlExport(name) : form.WriteXmlExport(name);
-    if (!written || NameIsTaken(backup) || !form.WriteCommaExport(backup))
-        return false;
+    if (!written)
+        return Unwritten(form);
+    if (NameIsTaken(backup) || !form.WriteCommaExport(backup))
+        return Attempt::Failed;
     form.setWindowTitle(" File: " + backup);
     ShowProblem("Files saved", QString(kind == ExportKind::Html ? "HTML" : "XML")
                                    + " and (BCSV) backup files have been created ... \r\n\r\n"
                                      "The backup (BCSV) file is currently loaded in the viewer");
-    return true;
+    return Attempt::Saved;
 }
 
 // A comma export: the window now holds the written file, saved and unmodified.
-bool CommaExport(TForm1& form, const QString& name)
+Attempt CommaExport(TForm1& form, const QString& name)
 {
     if (!form.WriteCommaExport(name))
-        return false;
+        return Unwritten(form);
     form.Panel1->hide();
     form.RichEdit2->Clear();
     form.RichEdit1->setPlainText("Statistics refreshed on reload");
@@ -104,7 +115,12 @@ bool CommaExport(TForm1& form, const QString& name)
     form.Shape1->SetBrushColor(kLightGreen);
     form.Shape1->repaint();
     form.setWindowTitle(" File: " + name);
-    return true;
+    return Attempt::Saved;
+}
+
+void RefuseExistingName()
+{
+    ShowProblem("Problem", "Cannot use existing file name.  Select a new file name.");
 }
 
 } // namespace
@@ -132,16 +148,20 @@ bool TForm1::SaveToNewFile()
             if (name.isEmpty())
                 continue;
             if (NameIsTaken(name)) {
-                ShowProblem("Problem", "Cannot use existing file name.  Select a new file name.");
+                RefuseExistingName();
                 continue;
             }
             ShowProblem("Note:", "We will now create a new unique export file ...  \r\n Your original file will not be altered. ");
             saving.Begin();
             const ExportKind kind = ExportKindFor(*CommaFile, name);
-            if (kind == ExportKind::Comma ? CommaExport(*this, name) : ExportWithBackup(*this, name, kind)) {
+            const Attempt attempt = kind == ExportKind::Comma ? CommaExport(*this, name)
+                                                              : ExportWithBackup(*this, name, kind);
+            if (attempt == Attempt::Saved) {
                 saving.End();
                 return true;
             }
+            if (attempt == Attempt::NameTaken)
+                RefuseExistingName();
         }
     } catch (...) {
         saving.End();

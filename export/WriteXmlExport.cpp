@@ -1,4 +1,3 @@
-// Built once the engine and the grid are part of the tree.
 #include "export/ExportWriting.h"
 #include "export/GridCells.h"
 #include "mainwindow/unitADIF_Form1.h"

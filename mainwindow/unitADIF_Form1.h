@@ -222,6 +222,8 @@ public:
     bool WriteCommaExport(const QString& name);
     bool WriteHtmlExport(const QString& name);
     bool WriteXmlExport(const QString& name);
+    // Set by a writer whose file was created by someone else after its name was checked.
+    bool ExportNameTaken = false;
     // ==== end Export ====
 
     // ==== New project and closing ====

@@ -2,6 +2,8 @@
 
 #include "EngineTestSupport.h"
 
+#include <cerrno>
+
 namespace {
 
 class SaveTest : public testing::Test {
@@ -91,6 +93,51 @@ TEST_F(SaveTest, FileThatCannotBeCreatedGives998)
 {
     EXPECT_EQ(Save("no/such/folder/out.csv", ValidText), 998);
     EXPECT_FALSE(file.Stream);
+}
+
+// An exclusive save never empties a file that is already there, whatever it is, and writes a
+// new one exactly like a replacing save.
+class ExclusiveSaveTest : public SaveTest {
+protected:
+    int SaveExclusive(const std::string& name, const std::string& text)
+    {
+        file.FileName = folder.File(name);
+        file.Text = text;
+        return file.SaveToFile(true, TCommaFile::CreateMode::Exclusive);
+    }
+};
+
+TEST_F(ExclusiveSaveTest, NewNameIsWrittenAndReadBack)
+{
+    EXPECT_EQ(SaveExclusive("new.csv", ValidText), 0);
+    EXPECT_EQ(ReadFile(folder.File("new.csv")), ValidText);
+    EXPECT_EQ(TableOf(file), (Table{{"a", "b"}, {"c", "d"}}));
+    EXPECT_TRUE(file.Stream);
+}
+
+TEST_F(ExclusiveSaveTest, ExistingFileIsRefusedUntouched)
+{
+    const std::string existing = folder.Write("old.csv", "\"keep\"\r\n");
+    EXPECT_EQ(SaveExclusive("old.csv", ValidText), 998);
+    EXPECT_EQ(file.OpenError, EEXIST);
+    EXPECT_FALSE(file.Stream);
+    EXPECT_EQ(ReadFile(existing), "\"keep\"\r\n");
+}
+
+TEST_F(ExclusiveSaveTest, DanglingLinkIsRefusedAndNothingIsCreated)
+{
+    const std::string target = folder.File("target.csv");
+    std::filesystem::create_symlink(target, folder.File("link.csv"));
+    EXPECT_EQ(SaveExclusive("link.csv", ValidText), 998);
+    EXPECT_EQ(file.OpenError, EEXIST);
+    EXPECT_FALSE(std::filesystem::exists(target));
+}
+
+TEST_F(SaveTest, ReplacingSaveStillEmptiesAnExistingFile)
+{
+    folder.Write("old.csv", "\"a much longer text than the new one\"\r\n");
+    EXPECT_EQ(Save("old.csv", ValidText), 0);
+    EXPECT_EQ(ReadFile(folder.File("old.csv")), ValidText);
 }
 
 TEST_F(SaveTest, FailedWriteGives997)
