@@ -41,13 +41,37 @@ void ForEachCodePoint(const QString& text, Visit visit)
     }
 }
 
+// The first offending cell of the last offending row, noted while the cells are measured. A
+// cell offends when its text, or (for the XML document) its column label, holds a line
+// feed, a carriage return or a backspace; after the first offending cell of a row the rest
+// of that row is not examined.
+struct RefusalScan {
+    std::vector<bool> badLabel;  // by grid column
+    bool found = false;
+    int col = 0;
+    int row = -1;
+
+    void Note(const QString& text, int c, int r)
+    {
+        if (found && row == r)
+            return;
+        const bool badLabelHere = std::size_t(c) < badLabel.size() && badLabel[std::size_t(c)];
+        if (badLabelHere || HasDisallowedCharacter(text)) {
+            found = true;
+            col = c;
+            row = r;
+        }
+    }
+};
+
 // Counts the bytes of a text when it has no buffer, writes them into its buffer when it has
 // one, so that the measuring and the filling pass run the same code.
 class ByteSink {
 public:
-    explicit ByteSink(ExportEncoding encoding, char* buffer = nullptr)
+    explicit ByteSink(ExportEncoding encoding, char* buffer = nullptr, RefusalScan* scan = nullptr)
         : encoding_(encoding)
         , out_(buffer)
+        , scan_(scan)
     {
     }
 
@@ -62,12 +86,57 @@ public:
         size_ += bytes.size();
     }
 
+    // Runs of ASCII characters that need no escape, most of a usual table, are copied as
+    // they stand; every other character goes through PutCharacter.
     void PutText(const QString& text, Escape escape)
     {
-        ForEachCodePoint(text, [&](char32_t c) { PutCharacter(c, escape); });
+        const QChar* units = text.constData();
+        const qsizetype n = text.size();
+        qsizetype i = 0;
+        while (i < n) {
+            const qsizetype runStart = i;
+            while (i < n && IsPlainAscii(units[i].unicode(), escape))
+                ++i;
+            if (out_) {
+                for (qsizetype k = runStart; k < i; ++k)
+                    out_[size_ + std::size_t(k - runStart)] = char(units[k].unicode());
+            }
+            size_ += std::size_t(i - runStart);
+            if (i == n)
+                break;
+            const qsizetype next = i + 1;
+            const char16_t unit = units[i].unicode();
+            if (QChar::isHighSurrogate(unit) && next < n && QChar::isLowSurrogate(units[next].unicode())) {
+                PutCharacter(QChar::surrogateToUcs4(unit, units[next].unicode()), escape);
+                i += 2;
+            } else {
+                PutCharacter(QChar::isSurrogate(unit) ? kReplacementCharacter : char32_t(unit), escape);
+                ++i;
+            }
+        }
+    }
+
+    // A cell's text; the measuring pass also looks for disallowed characters in it.
+    void PutCell(const QString& text, Escape escape, int col, int row)
+    {
+        if (scan_)
+            scan_->Note(text, col, row);
+        PutText(text, escape);
     }
 
 private:
+    static bool IsPlainAscii(char16_t unit, Escape escape)
+    {
+        if (unit >= 0x80)
+            return false;
+        switch (escape) {
+        case Escape::DoubleQuotes: return unit != '"';
+        case Escape::Markup: return unit != '&' && unit != '<' && unit != '>';
+        case Escape::None: return true;
+        }
+        return true;
+    }
+
     void Byte(unsigned char b)
     {
         if (out_)
@@ -116,16 +185,29 @@ private:
 
     ExportEncoding encoding_;
     char* out_;
+    RefusalScan* scan_;
     std::size_t size_ = 0;
     bool representable_ = true;
 };
 
-// Runs run(sink) once to measure and once to fill a buffer of exactly the measured size.
-template <class Emit>
-ExportText BuildInTwoPasses(ExportEncoding encoding, Emit run)
+ExportText Refusal(int col, int row)
 {
-    ByteSink measure(encoding);
+    ExportText text;
+    text.refused = true;
+    text.refusedCol = col;
+    text.refusedRow = row;
+    return text;
+}
+
+// Runs run(sink) once to measure (looking for disallowed characters on the way) and once to
+// fill a buffer of exactly the measured size.
+template <class Emit>
+ExportText BuildInTwoPasses(ExportEncoding encoding, RefusalScan scan, Emit run)
+{
+    ByteSink measure(encoding, nullptr, &scan);
     run(measure);
+    if (scan.found)
+        return Refusal(scan.col, scan.row);
     if (!measure.Representable()) {
         encoding = ExportEncoding::Utf8;
         measure = ByteSink(encoding);
@@ -140,44 +222,12 @@ ExportText BuildInTwoPasses(ExportEncoding encoding, Emit run)
     return text;
 }
 
-ExportText Refusal(int col, int row)
-{
-    ExportText text;
-    text.refused = true;
-    text.refusedCol = col;
-    text.refusedRow = row;
-    return text;
-}
-
-// The first offending cell of the last offending row from firstRow on, when there is one. A
-// cell offends when its text, or (for the XML document) its column label, holds a disallowed
-// character.
-bool FindRefusal(const ExportCells& cells, int rows, int cols, int firstRow, bool labelsCount,
-                 ExportText& refusal)
-{
-    std::vector<bool> badLabel(std::size_t(std::max(cols, 0)), false);
-    if (labelsCount && rows > 0)
-        for (int c = 1; c < cols; ++c)
-            badLabel[std::size_t(c)] = HasDisallowedCharacter(cells.Cells(c, 0));
-    bool found = false;
-    for (int r = firstRow; r < rows; ++r) {
-        for (int c = 1; c < cols; ++c) {
-            if (badLabel[std::size_t(c)] || HasDisallowedCharacter(cells.Cells(c, r))) {
-                refusal = Refusal(c, r);
-                found = true;
-                break;
-            }
-        }
-    }
-    return found;
-}
-
 void EmitComma(const ExportCells& cells, int rows, int cols, ByteSink& sink)
 {
     for (int r = 0; r < rows; ++r) {
         for (int c = 1; c < cols; ++c) {
             sink.Put("\"");
-            sink.PutText(cells.Cells(c, r), Escape::DoubleQuotes);
+            sink.PutCell(cells.Cells(c, r), Escape::DoubleQuotes, c, r);
             sink.Put(c + 1 < cols ? "\"," : "\"");
         }
         sink.Put("\r\n");
@@ -192,7 +242,7 @@ void EmitHtml(const ExportCells& cells, int rows, int cols, ByteSink& sink)
         sink.Put("<TR>");
         for (int c = 1; c < cols; ++c) {
             sink.Put(cellTag);
-            sink.PutText(cells.Cells(c, r), Escape::Markup);
+            sink.PutCell(cells.Cells(c, r), Escape::Markup, c, r);
             sink.Put("</TD>");
         }
         sink.Put("</TR>\r\n");
@@ -212,7 +262,7 @@ void EmitXml(const ExportCells& cells, int rows, int cols, const XmlTags& tags, 
         sink.Put("<DataRow>");
         for (int c = 1; c < cols; ++c) {
             sink.PutText(tags.opening[std::size_t(c)], Escape::None);
-            sink.PutText(cells.Cells(c, r), Escape::Markup);
+            sink.PutCell(cells.Cells(c, r), Escape::Markup, c, r);
             sink.PutText(tags.closing[std::size_t(c)], Escape::None);
         }
         sink.Put("</DataRow>\r\n");
@@ -285,10 +335,7 @@ ExportText BuildFromEveryRow(const ExportCells& cells, ExportEncoding encoding, 
 {
     const int rows = cells.RowCount();
     const int cols = cells.ColCount();
-    ExportText refusal;
-    if (FindRefusal(cells, rows, cols, 0, false, refusal))
-        return refusal;
-    return BuildInTwoPasses(encoding, [&](ByteSink& sink) { emitRows(cells, rows, cols, sink); });
+    return BuildInTwoPasses(encoding, RefusalScan{}, [&](ByteSink& sink) { emitRows(cells, rows, cols, sink); });
 }
 
 } // namespace
@@ -307,9 +354,11 @@ ExportText BuildXmlText(const ExportCells& cells)
 {
     const int rows = cells.RowCount();
     const int cols = cells.ColCount();
-    ExportText refusal;
-    if (FindRefusal(cells, rows, cols, 1, true, refusal))
-        return refusal;
+    RefusalScan scan;
+    scan.badLabel.assign(std::size_t(std::max(cols, 0)), false);
+    if (rows > 0)
+        for (int c = 1; c < cols; ++c)
+            scan.badLabel[std::size_t(c)] = HasDisallowedCharacter(cells.Cells(c, 0));
     // The labels do not change while the document is built, so each tag is made once.
     XmlTags tags;
     tags.opening.resize(std::size_t(std::max(cols, 0)));
@@ -320,6 +369,6 @@ ExportText BuildXmlText(const ExportCells& cells)
             tags.closing[std::size_t(c)] = XmlTagFor(cells, c - 1, true);
         }
     }
-    return BuildInTwoPasses(ExportEncoding::Utf8,
+    return BuildInTwoPasses(ExportEncoding::Utf8, std::move(scan),
                             [&](ByteSink& sink) { EmitXml(cells, rows, cols, tags, sink); });
 }

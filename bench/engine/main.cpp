@@ -8,6 +8,9 @@
 
 #include "engine/TCommaFile.h"
 
+#include "bench/support/ChildRun.h"
+#include "bench/support/LoadTiming.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -24,13 +27,6 @@
 #include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 double Floor(const std::string& path)
 {
@@ -51,15 +47,6 @@ double Floor(const std::string& path)
     const double seconds = SecondsSince(start);
     std::free(block);
     return seconds;
-}
-
-double Load(const std::string& path)
-{
-    const auto start = Clock::now();
-    TCommaFile file;
-    if (!file.LoadFromFile(path, true))
-        std::exit(3);
-    return SecondsSince(start);
 }
 
 std::string SaveTarget(const std::string& path)
@@ -88,63 +75,6 @@ const char* const PythonScript =
     "    rows = list(csv.reader(f))\n"
     "print(time.perf_counter() - start)\n";
 
-struct Sample {
-    double Seconds = 0;
-    double PeakMB = 0;
-};
-
-// Runs one case in a child process; the child prints its seconds, wait4 gives its peak RSS.
-Sample RunChild(const std::string& self, const std::string& which, const std::string& path)
-{
-    int out[2];
-    if (pipe(out) != 0)
-        std::exit(4);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        if (which == "python")
-            execlp("python3", "python3", "-c", PythonScript, path.c_str(), static_cast<char*>(nullptr));
-        else
-            execl(self.c_str(), self.c_str(), "--child", which.c_str(), path.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    std::string text;
-    char chunk[256];
-    ssize_t n;
-    while ((n = read(out[0], chunk, sizeof chunk)) > 0)
-        text.append(chunk, n);
-    close(out[0]);
-    int status = 0;
-    struct rusage usage;
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "case %s failed on %s\n", which.c_str(), path.c_str());
-        std::exit(1);
-    }
-    return {std::atof(text.c_str()), usage.ru_maxrss / 1024.0};
-}
-
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-Sample MedianOf(const std::string& self, const std::string& which, const std::string& path, int runs)
-{
-    std::vector<double> seconds, peaks;
-    for (int i = 0; i < runs; ++i) {
-        const Sample s = RunChild(self, which, path);
-        seconds.push_back(s.Seconds);
-        peaks.push_back(s.PeakMB);
-    }
-    return {Median(seconds), Median(peaks)};
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
@@ -152,19 +82,13 @@ int main(int argc, char** argv)
     if (argc == 4 && std::string(argv[1]) == "--child") {
         const std::string which = argv[2];
         const std::string path = argv[3];
-        const double seconds = which == "floor" ? Floor(path) : which == "load" ? Load(path) : Save(path);
+        const double seconds = which == "floor" ? Floor(path) : which == "load" ? TimeLoadFromFile(path) : Save(path);
         std::printf("%.6f\n", seconds);
         return 0;
     }
-    int runs = 5;
+    int runs = 0;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--runs" && i + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++i]));
-        else
-            files.push_back(argv[i]);
-    }
-    if (files.empty()) {
+    if (!ReadBenchArguments(argc, argv, runs, files)) {
         std::fprintf(stderr, "Usage: bench_engine [--runs N] FILE...\n");
         return 2;
     }
@@ -179,7 +103,10 @@ int main(int argc, char** argv)
         Sample results[4];
         const char* cases[4] = {"floor", "load", "save", "python"};
         for (int c = 0; c < 4; ++c) {
-            results[c] = MedianOf(self, cases[c], path, runs);
+            const std::vector<std::string> command =
+                std::string(cases[c]) == "python" ? std::vector<std::string>{"python3", "-c", PythonScript, path}
+                                                  : std::vector<std::string>{self, "--child", cases[c], path};
+            results[c] = MedianOf(command, runs);
             std::printf("%-28s %8.1f %-7s %10.3f %10.1f\n", name.c_str(), mb, cases[c], results[c].Seconds,
                         results[c].PeakMB);
             std::fflush(stdout);

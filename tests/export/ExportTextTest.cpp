@@ -199,6 +199,20 @@ TEST(ExportEncoding, Latin1FallsBackToUtf8RatherThanLosingCharacters)
     EXPECT_EQ(BuildCommaText(TableCells{{"a"}, {"ü"}}, ExportEncoding::Latin1).encoding, ExportEncoding::Latin1);
 }
 
+// Characters beyond the basic plane are written whole; a lone surrogate, which no encoding
+// holds, becomes U+FFFD; quotes and markup next to them are still escaped.
+TEST(ExportEncoding, CharactersBeyondTheBasicPlaneBetweenEscapes)
+{
+    QString cell = QString::fromUtf8("a\"\xF0\x9F\x98\x80");
+    cell += QChar(0xD800);
+    cell += "&<";
+    const TableCells cells{{"L"}, {cell}};
+    EXPECT_EQ(BuildCommaText(cells, ExportEncoding::Utf8).bytes,
+              "\"L\"\r\n\"a\"\"\xF0\x9F\x98\x80\xEF\xBF\xBD&<\"\r\n");
+    EXPECT_NE(BuildHtmlText(cells, ExportEncoding::Utf8).bytes.find(kOdd + "a\"\xF0\x9F\x98\x80\xEF\xBF\xBD&amp;&lt;</TD>"),
+              std::string::npos);
+}
+
 struct NameCase {
     QString label;
     QString name;

@@ -77,6 +77,27 @@ TEST_F(SaveAsTest, ExistingNameIsRefusedAndTheDialogComesBackWithTheNextNumber)
     ExpectIdle();
 }
 
+// A dialog closed as accepted with no name in it answers its folder, which is refused like
+// any existing name; nothing is written and the dialog comes back with the next number.
+TEST_F(SaveAsTest, AcceptedWithoutANameWritesNothing)
+{
+    SetCounter(1);
+    OpenText(kSmallTable);
+    const DialogAnswer acceptEmpty = [](QDialog& dialog) {
+        dialog.findChild<QLineEdit*>("fileNameEdit")->clear();
+        for (QAbstractItemView* view : dialog.findChildren<QAbstractItemView*>())
+            view->clearSelection();
+        dialog.done(QDialog::Accepted);
+        return dialog.result();
+    };
+    Answers answers({acceptEmpty, Ok(), CancelDialog()});
+    EXPECT_FALSE(Form().SaveToNewFile());
+    EXPECT_EQ(answers.Proposed(), (std::vector<QString>{"COMMA_2", "COMMA_3"}));
+    EXPECT_EQ(Messages(), MessageList{kExistingNameMessage});
+    EXPECT_TRUE(Files().isEmpty());
+    ExpectIdle();
+}
+
 struct WriterCase {
     const char* typed;
     const char* written;  // the file the dialog names
