@@ -15,6 +15,7 @@
 // Every child starts Qt (offscreen) before loading, so the baseline holds Qt's own memory.
 // Prints median times and median peak RSS, then the figures the goals are stated in.
 
+#include "bench/support/ChildRun.h"
 #include "engine/TCommaFile.h"
 #include "platform/TSourceView.h"
 #include "platform/TStringGrid.h"
@@ -31,14 +32,9 @@
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const char* const Cases[] = {"load", "fill", "read", "scroll", "jump", "settext", "mark"};
 
@@ -184,76 +180,45 @@ std::vector<double> RunCase(const std::string& which, const std::string& path)
     return Jump(grid, image);
 }
 
-struct Sample {
+// A case prints several figures; each is the median of its runs.
+struct Figures {
     std::vector<double> values;
     double peakMB = 0;
 };
 
-// Runs one case in a child process; the child prints its figures, wait4 gives its peak RSS.
-Sample RunChild(const std::string& self, const std::string& which, const std::string& path)
+Figures RunFigures(const std::string& self, const std::string& which, const std::string& path)
 {
-    int out[2];
-    if (pipe(out) != 0)
-        std::exit(4);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(out[1], STDOUT_FILENO);
-        close(out[0]);
-        close(out[1]);
-        execl(self.c_str(), self.c_str(), "--child", which.c_str(), path.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(out[1]);
-    std::string text;
-    char chunk[256];
-    ssize_t n;
-    while ((n = read(out[0], chunk, sizeof chunk)) > 0)
-        text.append(chunk, std::size_t(n));
-    close(out[0]);
-    int status = 0;
-    struct rusage usage;
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "case %s failed on %s\n", which.c_str(), path.c_str());
-        std::exit(1);
-    }
-    Sample sample;
-    const char* p = text.c_str();
+    const ChildOutput output = RunChildOutput({self, "--child", which, path});
+    Figures figures;
+    const char* p = output.Printed.c_str();
     char* end = nullptr;
     for (double v = std::strtod(p, &end); end != p; v = std::strtod(p, &end)) {
-        sample.values.push_back(v);
+        figures.values.push_back(v);
         p = end;
     }
-    sample.peakMB = double(usage.ru_maxrss) / 1024.0;
-    return sample;
+    figures.peakMB = output.PeakMB;
+    return figures;
 }
 
-double Median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
-Sample MedianOf(const std::string& self, const std::string& which, const std::string& path, int runs)
+Figures MedianFigures(const std::string& self, const std::string& which, const std::string& path, int runs)
 {
     std::vector<std::vector<double>> values;
     std::vector<double> peaks;
     for (int i = 0; i < runs; ++i) {
-        const Sample s = RunChild(self, which, path);
-        values.resize(std::max(values.size(), s.values.size()));
-        for (std::size_t v = 0; v < s.values.size(); ++v)
-            values[v].push_back(s.values[v]);
-        peaks.push_back(s.peakMB);
+        const Figures f = RunFigures(self, which, path);
+        values.resize(std::max(values.size(), f.values.size()));
+        for (std::size_t v = 0; v < f.values.size(); ++v)
+            values[v].push_back(f.values[v]);
+        peaks.push_back(f.peakMB);
     }
-    Sample result;
+    Figures result;
     for (const std::vector<double>& v : values)
         result.values.push_back(Median(v));
     result.peakMB = Median(peaks);
     return result;
 }
 
-double Value(const Sample& sample, std::size_t i)
+double Value(const Figures& sample, std::size_t i)
 {
     return i < sample.values.size() ? sample.values[i] : 0;
 }
@@ -274,15 +239,9 @@ int main(int argc, char** argv)
 {
     if (argc == 4 && std::string(argv[1]) == "--child")
         return RunChildCase(argv[2], argv[3], argc, argv);
-    int runs = 5;
+    int runs = 0;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--runs" && i + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++i]));
-        else
-            files.push_back(argv[i]);
-    }
-    if (files.empty()) {
+    if (!ReadBenchArguments(argc, argv, runs, files)) {
         std::fprintf(stderr, "Usage: bench_grid [--runs N] FILE...\n");
         return 2;
     }
@@ -294,19 +253,19 @@ int main(int argc, char** argv)
             return 2;
         const double mb = double(st.st_size) / 1048576.0;
         const std::string name = path.substr(path.find_last_of('/') + 1);
-        std::vector<Sample> results;
+        std::vector<Figures> results;
         for (const char* which : Cases) {
-            results.push_back(MedianOf(self, which, path, runs));
-            const Sample& r = results.back();
+            results.push_back(MedianFigures(self, which, path, runs));
+            const Figures& r = results.back();
             const char* second = SecondFigure(which);
             const double scale = std::string(second).rfind("ms", 0) == 0 ? 1e3 : 1.0;
             std::printf("%-20s %8.1f %-8s %9.2f ms %9.2f %-10s %10.1f\n", name.c_str(), mb, which, Value(r, 0) * 1e3,
                         Value(r, 1) * scale, second, r.peakMB);
             std::fflush(stdout);
         }
-        const Sample& load = results[0];
-        const Sample& fill = results[1];
-        const Sample& settext = results[5];
+        const Figures& load = results[0];
+        const Figures& fill = results[1];
+        const Figures& settext = results[5];
         std::printf("%-20s fill/load %.2f  grid adds %.2f x file  settext adds %.2f x file  "
                     "screen mean %.2f ms, slowest %.2f ms, jump %.2f ms, later mark %.2f ms\n\n",
                     name.c_str(), Value(fill, 0) / Value(load, 0), (fill.peakMB - load.peakMB) / mb,

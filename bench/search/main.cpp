@@ -7,6 +7,7 @@
 // Each run of a case is a fresh child process; the child prints its seconds and wait4 gives
 // its peak RSS. Prints the median time and the median peak RSS of the runs.
 
+#include "bench/support/ChildRun.h"
 #include "dialogs/UnitSearch.h"
 #include "mainwindow/unitADIF_Form1.h"
 #include "platform/ModalSeam.h"
@@ -19,29 +20,18 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 const char* const kCases[] = {"load", "none", "none-case", "last-row"};
 const QString kNowhere = "xyzzy-nowhere";
 const QString kPlanted = "planted-needle";
-
-double SecondsSince(Clock::time_point start)
-{
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
 
 // Answers the one question of opening (the first row holds the labels) with Yes; any other
 // dialog means the open went wrong.
@@ -100,60 +90,6 @@ int RunCase(int argc, char** argv, const std::string& which, const QString& path
     return 0;
 }
 
-struct Sample {
-    double Seconds = 0;
-    double PeakMB = 0;
-};
-
-// Starts this program again for one case and reads back its seconds and its peak RSS.
-Sample Measure(const std::string& self, const std::string& which, const std::string& path)
-{
-    int pipeEnds[2];
-    if (pipe(pipeEnds) != 0)
-        std::exit(4);
-    const pid_t child = fork();
-    if (child == 0) {
-        dup2(pipeEnds[1], STDOUT_FILENO);
-        close(pipeEnds[0]);
-        close(pipeEnds[1]);
-        execl(self.c_str(), self.c_str(), "--child", which.c_str(), path.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(pipeEnds[1]);
-    std::string printed;
-    char chunk[128];
-    for (ssize_t n; (n = read(pipeEnds[0], chunk, sizeof chunk)) > 0;)
-        printed.append(chunk, std::size_t(n));
-    close(pipeEnds[0]);
-    int status = 0;
-    struct rusage usage {};
-    wait4(child, &status, 0, &usage);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "case %s failed on %s (status %d)\n", which.c_str(), path.c_str(), status);
-        std::exit(1);
-    }
-    return {std::atof(printed.c_str()), double(usage.ru_maxrss) / 1024.0};
-}
-
-double MedianOf(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const std::size_t half = values.size() / 2;
-    return values.size() % 2 ? values[half] : (values[half - 1] + values[half]) / 2;
-}
-
-Sample MedianSample(const std::string& self, const std::string& which, const std::string& path, int runs)
-{
-    std::vector<double> seconds;
-    std::vector<double> peaks;
-    for (int run = 0; run < runs; ++run) {
-        const Sample sample = Measure(self, which, path);
-        seconds.push_back(sample.Seconds);
-        peaks.push_back(sample.PeakMB);
-    }
-    return {MedianOf(seconds), MedianOf(peaks)};
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -163,15 +99,9 @@ int main(int argc, char** argv)
     if (argc == 4 && std::string(argv[1]) == "--child")
         return RunCase(argc, argv, argv[2], QString::fromLocal8Bit(argv[3]));
 
-    int runs = 5;
+    int runs = 0;
     std::vector<std::string> files;
-    for (int i = 1; i < argc; ++i) {
-        if (std::string(argv[i]) == "--runs" && i + 1 < argc)
-            runs = std::max(1, std::atoi(argv[++i]));
-        else
-            files.push_back(argv[i]);
-    }
-    if (files.empty()) {
+    if (!ReadBenchArguments(argc, argv, runs, files)) {
         std::fprintf(stderr, "Usage: bench_search [--runs N] FILE...\n");
         return 2;
     }
@@ -182,7 +112,7 @@ int main(int argc, char** argv)
             return 2;
         const std::string name = path.substr(path.find_last_of('/') + 1);
         for (const char* which : kCases) {
-            const Sample result = MedianSample(argv[0], which, path, runs);
+            const Sample result = MedianOf({argv[0], "--child", which, path}, runs);
             std::printf("%-28s %8.1f %-10s %10.3f %10.1f\n", name.c_str(), double(info.st_size) / 1e6, which,
                         result.Seconds, result.PeakMB);
             std::fflush(stdout);

@@ -26,8 +26,13 @@ struct Sample {
     double PeakMB = 0;
 };
 
+struct ChildOutput {
+    std::string Printed;
+    double PeakMB = 0;
+};
+
 // command[0] is looked up on PATH when it holds no slash.
-inline Sample RunChild(const std::vector<std::string>& command)
+inline ChildOutput RunChildOutput(const std::vector<std::string>& command)
 {
     int out[2];
     if (pipe(out) != 0)
@@ -61,7 +66,13 @@ inline Sample RunChild(const std::vector<std::string>& command)
         std::fprintf(stderr, "case failed:%s\n", joined.c_str());
         std::exit(1);
     }
-    return {std::atof(text.c_str()), double(usage.ru_maxrss) / 1024.0};
+    return {text, double(usage.ru_maxrss) / 1024.0};
+}
+
+inline Sample RunChild(const std::vector<std::string>& command)
+{
+    const ChildOutput output = RunChildOutput(command);
+    return {std::atof(output.Printed.c_str()), output.PeakMB};
 }
 
 inline double Median(std::vector<double> values)
